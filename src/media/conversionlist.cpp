@@ -1,0 +1,128 @@
+#include "media/conversionlist.h"
+
+ConversionList::ConversionList(QObject *parent) : QAbstractTableModel(parent) {}
+
+int ConversionList::addItem(const QString &path)
+{
+    const int row = count();
+    beginInsertRows({}, row, row);
+    Item item;
+    item.tag = path;
+    item.columns[FileName] = path;
+    m_rows.append(item);
+    endInsertRows();
+    return row;
+}
+
+void ConversionList::removeItem(int row)
+{
+    if (!valid(row))
+        return;
+    beginRemoveRows({}, row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+}
+
+void ConversionList::clearAll()
+{
+    if (m_rows.isEmpty())
+        return;
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+QString ConversionList::text(int row, Column column) const
+{
+    if (!valid(row) || column < 0 || column >= ColumnCount)
+        return {};
+    return m_rows[row].columns[column];
+}
+
+void ConversionList::setText(int row, Column column, const QString &text)
+{
+    if (!valid(row) || column < 0 || column >= ColumnCount)
+        return;
+    m_rows[row].columns[column] = text;
+    const QModelIndex cell = index(row, column);
+    Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+QString ConversionList::tag(int row) const
+{
+    return valid(row) ? m_rows[row].tag : QString();
+}
+
+QString ConversionList::toolTip(int row) const
+{
+    return valid(row) ? m_rows[row].toolTip : QString();
+}
+
+void ConversionList::setToolTip(int row, const QString &text)
+{
+    if (!valid(row))
+        return;
+    m_rows[row].toolTip = text;
+    Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::ToolTipRole});
+}
+
+QString ConversionList::caption(Column column)
+{
+    switch (column) {
+    case FileName:
+        return QStringLiteral("File Name");
+    case Start:
+        return QStringLiteral("Start");
+    case End:
+        return QStringLiteral("End");
+    case Size:
+        return QStringLiteral("Size");
+    case Format:
+        return QStringLiteral("Format");
+    case Status:
+        return QStringLiteral("Status");
+    case VideoTime:
+        return QStringLiteral("Video Time");
+    case Watermark:
+        return QStringLiteral("Watermark");
+    case ColumnCount:
+        break;
+    }
+    return {};
+}
+
+int ConversionList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int ConversionList::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ConversionList::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !valid(index.row()))
+        return {};
+    const Item &item = m_rows[index.row()];
+    if (role == Qt::DisplayRole)
+        return item.columns[index.column()];
+    if (role == Qt::ToolTipRole && !item.toolTip.isEmpty())
+        return item.toolTip;
+    return {};
+}
+
+QVariant ConversionList::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return caption(Column(section));
+    if (role == Qt::TextAlignmentRole) {
+        const bool centred = section == End || section == Size;
+        return QVariant::fromValue(Qt::Alignment(centred ? Qt::AlignHCenter : Qt::AlignLeft)
+                                   | Qt::AlignVCenter);
+    }
+    return {};
+}

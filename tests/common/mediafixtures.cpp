@@ -1,0 +1,75 @@
+#include "common/mediafixtures.h"
+
+#include "common/programfolder.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+QString encoderReport(const QString &path)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(MediaFixtures::encoder(), {QStringLiteral("-hide_banner"), QStringLiteral("-i"), path});
+    p.waitForFinished(30000);
+    return QString::fromLocal8Bit(p.readAll());
+}
+} // namespace
+
+QString MediaFixtures::encoder()
+{
+    return ProgramFolder::buildFolder() + QStringLiteral("/fp.dll");
+}
+
+bool MediaFixtures::make(const QString &path, const Clip &clip)
+{
+    QStringList args = {QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
+                        QStringLiteral("error"), QStringLiteral("-y")};
+    if (clip.video) {
+        args << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
+             << QStringLiteral("testsrc=size=%1:rate=%2:duration=%3")
+                    .arg(clip.size)
+                    .arg(clip.rate)
+                    .arg(clip.seconds);
+    }
+    if (clip.audio) {
+        args << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
+             << QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1")
+                    .arg(clip.seconds);
+    }
+    // A relative name with a leading "-" would read as an option.
+    args << clip.codecArgs
+         << (path.startsWith(QLatin1Char('-')) ? QStringLiteral("./") + path : path);
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(encoder(), args);
+    if (!p.waitForFinished(120000))
+        return false;
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+bool MediaFixtures::make(const QString &path, int seconds)
+{
+    Clip clip;
+    clip.seconds = seconds;
+    return make(path, clip);
+}
+
+double MediaFixtures::duration(const QString &path)
+{
+    static const QRegularExpression re(QStringLiteral("Duration: (\\d+):(\\d\\d):(\\d\\d(?:\\.\\d+)?)"));
+    const auto m = re.match(encoderReport(path));
+    if (!m.hasMatch())
+        return -1;
+    return m.captured(1).toDouble() * 3600 + m.captured(2).toDouble() * 60
+           + m.captured(3).toDouble();
+}
+
+bool MediaFixtures::hasStream(const QString &path, const QString &kind)
+{
+    const QString report = encoderReport(path);
+    return report.contains(QRegularExpression(
+        QStringLiteral("Stream #\\d+:\\d+.*: %1:").arg(kind == QLatin1String("video")
+                                                            ? QStringLiteral("Video")
+                                                            : QStringLiteral("Audio"))));
+}

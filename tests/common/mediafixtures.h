@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Media files made at test time by the installed encoder from its test sources.
+class MediaFixtures
+{
+public:
+    struct Clip
+    {
+        int seconds = 3;
+        QString size = QStringLiteral("320x240");
+        bool video = true;
+        bool audio = true;
+        int rate = 25;
+        QStringList codecArgs; // e.g. {"-c:v", "mpeg4"}; empty: the container's default
+    };
+
+    // Writes the clip to path (its extension picks the container); true on success.
+    static bool make(const QString &path, const Clip &clip);
+    static bool make(const QString &path, int seconds = 3);
+    // The encoder of the build folder.
+    static QString encoder();
+    // Duration in seconds as the encoder reads the file back; -1 when it cannot.
+    static double duration(const QString &path);
+    // Whether the file holds a stream of that kind ("video" or "audio").
+    static bool hasStream(const QString &path, const QString &kind);
+};
