@@ -1,0 +1,7 @@
+#include "preview/previewstate.h"
+
+PreviewState &PreviewState::instance()
+{
+    static PreviewState state;
+    return state;
+}

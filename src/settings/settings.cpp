@@ -1,0 +1,66 @@
+#include "settings/settings.h"
+
+#include "common/appfolder.h"
+#include "common/numerictext.h"
+#include "settings/inifile.h"
+
+#include <cmath>
+
+QString Settings::file()
+{
+    return AppFolder() + QStringLiteral("settings.dat");
+}
+
+QString Settings::read(const QString &key)
+{
+    return IniFile::read(file(), Section, key);
+}
+
+bool Settings::write(const QString &key, const QString &value)
+{
+    return IniFile::write(file(), Section, key, value);
+}
+
+QString Settings::programFolder()
+{
+    QString folder = AppFolder();
+    if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder;
+}
+
+QString Settings::outputFolder()
+{
+    const QString stored = read(OutputFolderKey);
+    bool isNumber = false;
+    const double number = stored.toDouble(&isNumber);
+    if (stored.isEmpty() || (isNumber && number == 0))
+        return programFolder();
+    return stored;
+}
+
+bool Settings::keepExistingFile()
+{
+    return NumericText::value(read(ExistedFileKey)) == 0;
+}
+
+bool Settings::autoShutdown()
+{
+    return NumericText::value(read(AutoShutKey)) == 1;
+}
+
+double Settings::threadCount()
+{
+    return NumericText::value(read(ThreadKey));
+}
+
+int Settings::profile()
+{
+    const double value = NumericText::value(IniFile::read(file(), ProfileSection, ProfileKey));
+    return value >= 1 && value <= 1e9 ? int(std::floor(value)) : 0;
+}
+
+bool Settings::setProfile(int position)
+{
+    return IniFile::write(file(), ProfileSection, ProfileKey, QString::number(position));
+}

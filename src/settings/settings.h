@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+// The five settings of settings.dat in the program's folder, each read from the file at
+// the moment it is needed (nothing is cached, so a change in the settings dialog holds
+// for the next conversion) and interpreted by one rule wherever it is used.
+class Settings
+{
+public:
+    // Section and keys as stored. The main window writes "profile" under "Set"; section
+    // names match without regard to case.
+    static inline const QString Section = QStringLiteral("set");
+    static inline const QString ProfileSection = QStringLiteral("Set");
+    static inline const QString ProfileKey = QStringLiteral("profile");
+    static inline const QString OutputFolderKey = QStringLiteral("outputfolder");
+    static inline const QString ExistedFileKey = QStringLiteral("existedfile");
+    static inline const QString AutoShutKey = QStringLiteral("autoshut");
+    static inline const QString ThreadKey = QStringLiteral("thread");
+
+    static QString file();
+    static QString read(const QString &key);
+    static bool write(const QString &key, const QString &value);
+
+    // The stored folder, or the program's folder (without its trailing "/") when none is
+    // stored or it is a number equal to 0.
+    static QString outputFolder();
+    static QString programFolder();
+    // true: keep an existing output file and give the new one another name.
+    static bool keepExistingFile();
+    static bool autoShutdown();
+    // The number the "thread" text begins with; 0 for none.
+    static double threadCount();
+    // The 1-based chooser position stored at the last close; 0 for none.
+    static int profile();
+    static bool setProfile(int position);
+};
