@@ -1,0 +1,261 @@
+#include "convert/conversionrun.h"
+
+#include "common/appfolder.h"
+#include "common/rounding.h"
+#include "convert/encoderjob.h"
+#include "convert/encoderstatistics.h"
+#include "convert/processwindows.h"
+#include "media/conversionlist.h"
+#include "settings/settings.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+const QString Processing = QStringLiteral("Processing");
+const QString Ok = QStringLiteral("OK");
+const QString Fail = QStringLiteral("Fail");
+const QString Cancel = QStringLiteral("Cancel");
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+} // namespace
+
+ConversionRun::ConversionRun(ConversionList *list, OptionSet *options,
+                             std::function<QString()> profileCaption, QObject *parent)
+    : QObject(parent), m_list(list), m_options(options),
+      m_profileCaption(std::move(profileCaption))
+{
+    Timer2.setInterval(1000);
+    connect(&Timer2, &QTimer::timeout, this, &ConversionRun::showStatistics);
+}
+
+ConversionRun::~ConversionRun()
+{
+    stop();
+}
+
+void ConversionRun::start()
+{
+    if (m_running || !m_list || !m_options || m_list->count() == 0)
+        return;
+    if (PlayerProcessId != 0)
+        SendKeyToPlayer(ProcessWindows::KeyQ);
+    m_running = true;
+    m_cancelRequested = false;
+    const quint64 generation = ++m_generation;
+    Q_EMIT started();
+    Q_EMIT busyChanged(true);
+    setTotal(0);
+    m_settings = RunSettings::read();
+    m_rowCount = m_list->count();
+    m_row = 0;
+    EncoderCapabilities::query(AppFolder() + QStringLiteral("fp.dll"), this,
+                               [this, generation](const EncoderCapabilities &capabilities) {
+                                   if (generation == m_generation && m_running)
+                                       beginRows(capabilities);
+                               });
+}
+
+void ConversionRun::beginRows(const EncoderCapabilities &capabilities)
+{
+    m_capabilities = capabilities;
+    startRow();
+}
+
+void ConversionRun::startRow()
+{
+    if (m_row >= m_rowCount) {
+        completeRun();
+        return;
+    }
+    setTrack(0);
+    const QString input = m_list->text(m_row, ConversionList::FileName);
+    if (!QFileInfo(input).isFile()) {
+        missingInput(input);
+        return;
+    }
+    m_command = BuildEncoderCommand(EncoderRow::fromList(*m_list, m_row), *m_options,
+                                    m_profileCaption ? m_profileCaption() : QString(),
+                                    m_settings);
+    Q_EMIT rowStarted(m_row, input, m_command.outputPath);
+    m_list->setText(m_row, ConversionList::Status, Processing);
+    m_list->setToolTip(m_row, QString());
+    // A row must never show the progress the previous row left in the file.
+    QFile::remove(EncoderStatisticsFile());
+    if (!m_settings.keepExistingFile && sameFile(input, m_command.outputPath)) {
+        finishRow(false, tr("The output file would be the input file itself; it was left "
+                            "as it is."));
+        return;
+    }
+    startEncoder();
+}
+
+bool ConversionRun::startEncoder()
+{
+    m_job = new EncoderJob(this);
+    connect(m_job, &EncoderJob::ended, this, &ConversionRun::encoderEnded);
+    const bool running = m_job->start(m_command.commandLine.program(),
+                                      m_capabilities.adapt(m_command), AppFolder());
+    EncoderProcessId = running ? qint32(m_job->processId()) : 0;
+    m_elapsed = 0;
+    Q_EMIT elapsedChanged(0);
+    Timer2.start();
+    if (m_cancelRequested)
+        cancelPath();
+    return running;
+}
+
+void ConversionRun::encoderEnded(int exitCode, bool normalExit)
+{
+    if (!m_job || sender() != m_job)
+        return;
+    QString why = m_job->log().failureSummary();
+    detachJob(false);
+    const QFileInfo output(m_command.outputPath);
+    // The encoder's own verdict counts too: an old file left at the output path by an
+    // earlier run must not pass for this run's result.
+    const bool ok = normalExit && exitCode == 0 && output.isFile() && output.size() >= 100;
+    if (why.isEmpty()) {
+        why = normalExit ? tr("The encoder wrote no usable output file.")
+                         : tr("The encoder %1 could not be run or did not end by itself.")
+                               .arg(m_command.commandLine.program());
+    }
+    finishRow(ok, why);
+}
+
+void ConversionRun::finishRow(bool ok, const QString &whyFailed)
+{
+    Timer2.stop();
+    setTrack(100);
+    const QString status = ok ? Ok : Fail;
+    m_list->setText(m_row, ConversionList::Status, status);
+    m_list->setToolTip(m_row, ok ? QString() : whyFailed);
+    Q_EMIT rowFinished(m_row, status, m_command.outputPath);
+    setTotal(int(roundHalfEven(m_total + 100.0 / m_rowCount)));
+    ++m_row;
+    const quint64 generation = m_generation;
+    QTimer::singleShot(0, this, [this, generation] {
+        if (generation == m_generation && m_running)
+            startRow();
+    });
+}
+
+void ConversionRun::showStatistics()
+{
+    ++m_elapsed;
+    Q_EMIT elapsedChanged(m_elapsed);
+    const auto percent = EncoderStatistics::percent(ReadLastLineOfFile(EncoderStatisticsFile()),
+                                                    m_command.clipDurationSeconds);
+    if (percent)
+        setTrack(*percent);
+}
+
+void ConversionRun::cancel()
+{
+    if (!m_running)
+        return;
+    m_cancelRequested = true;
+    if (m_job)
+        cancelPath();
+}
+
+void ConversionRun::cancelPath()
+{
+    m_cancelRequested = false;
+    Timer2.stop();
+    m_list->setText(m_row, ConversionList::Status, Cancel);
+    Q_EMIT busyChanged(false);
+    // Asks the encoder to quit, so it closes its file properly; the job ends it if it
+    // has not quit after the grace period.
+    m_job->requestStop();
+    detachJob(false);
+    m_running = false;
+    message(QStringLiteral("Conversion Canceled by the user!"), Desktop::Icon::Critical);
+    endRun(Outcome::Cancelled);
+}
+
+void ConversionRun::missingInput(const QString &path)
+{
+    m_running = false;
+    message(QStringLiteral("Invalid input file name. ") + path, Desktop::Icon::Critical);
+    Timer2.stop();
+    Q_EMIT busyChanged(false);
+    endRun(Outcome::MissingInput);
+}
+
+void ConversionRun::completeRun()
+{
+    Timer2.stop();
+    setTotal(100);
+    Q_EMIT busyChanged(false);
+    m_running = false;
+    if (Settings::autoShutdown())
+        Desktop::instance().shutdown();
+    message(QStringLiteral("Conversion completed!"), Desktop::Icon::Information);
+    const QString folder = m_settings.outputFolder;
+    endRun(Outcome::Completed);
+    Desktop::instance().openFolder(folder);
+}
+
+void ConversionRun::endRun(Outcome outcome)
+{
+    ++m_generation;
+    setTrack(0);
+    setTotal(0);
+    Q_EMIT finished(outcome);
+}
+
+void ConversionRun::stop()
+{
+    Timer2.stop();
+    const bool wasRunning = m_running;
+    m_running = false;
+    if (wasRunning && m_job)
+        m_list->setText(m_row, ConversionList::Status, Cancel);
+    detachJob(true);
+    // Encoders of cancelled rows that are still quitting.
+    const auto quitting = findChildren<EncoderJob *>(Qt::FindDirectChildrenOnly);
+    for (EncoderJob *job : quitting)
+        delete job;
+    if (wasRunning) {
+        Q_EMIT busyChanged(false);
+        endRun(Outcome::Stopped);
+    }
+}
+
+void ConversionRun::detachJob(bool wait)
+{
+    if (!m_job)
+        return;
+    EncoderJob *job = m_job;
+    m_job = nullptr;
+    EncoderProcessId = 0;
+    disconnect(job, &EncoderJob::ended, this, &ConversionRun::encoderEnded);
+    if (wait)
+        delete job; // waits for a running encoder to end
+    else if (!job->isRunning())
+        job->deleteLater(); // its end may still be on its way through this very job
+    else
+        connect(job, &EncoderJob::ended, job, &QObject::deleteLater);
+}
+
+void ConversionRun::setTrack(int percent)
+{
+    m_track = percent;
+    Q_EMIT trackProgressChanged(percent);
+}
+
+void ConversionRun::setTotal(int percent)
+{
+    m_total = percent;
+    Q_EMIT totalProgressChanged(percent);
+}
+
+void ConversionRun::message(const QString &text, Desktop::Icon icon)
+{
+    Desktop::instance().showMessage(m_messageParent, text, icon);
+}

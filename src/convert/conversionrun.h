@@ -1,0 +1,106 @@
+#pragma once
+
+#include "common/desktop.h"
+#include "convert/encodercapabilities.h"
+#include "convert/encodercommand.h"
+#include "convert/runsettings.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class ConversionList;
+class EncoderJob;
+class OptionSet;
+class QWidget;
+
+// Converts every row of the queue, first to last, one encoder run at a time. Driven
+// by signals: the encoder's end arrives as a signal and the one-second timer reads its
+// statistics file, so nothing polls. The progress panel, the command-line mode and the
+// tests are all views of these signals.
+class ConversionRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Outcome {
+        Completed,    // every row was tried
+        Cancelled,    // the user cancelled
+        MissingInput, // a row's input file was gone; the rows from it on are untouched
+        Stopped,      // stop(): the program is closing
+    };
+    Q_ENUM(Outcome)
+
+    // profileCaption gives the text the profile chooser shows when each row starts.
+    ConversionRun(ConversionList *list, OptionSet *options,
+                  std::function<QString()> profileCaption, QObject *parent = nullptr);
+    // Stops whatever encoder still runs.
+    ~ConversionRun() override;
+
+    // The window the run's message boxes belong to.
+    void setMessageParent(QWidget *parent) { m_messageParent = parent; }
+
+    bool isRunning() const { return m_running; }
+    int currentRow() const { return m_row; }
+    int totalProgress() const { return m_total; }
+    int trackProgress() const { return m_track; }
+    int elapsedSeconds() const { return m_elapsed; }
+
+public Q_SLOTS:
+    // Starts a run; nothing happens when one is running or the list is empty.
+    void start();
+    // Cancels the run: the row becomes "Cancel" and the encoder is asked to quit.
+    void cancel();
+    // Ends the run at once and without a message, waiting for the encoder to end (it
+    // is asked to quit, then terminated): for closing the main window.
+    void stop();
+
+Q_SIGNALS:
+    void started();
+    // The pointer shows that the program is busy.
+    void busyChanged(bool busy);
+    void rowStarted(int row, const QString &inputPath, const QString &outputPath);
+    void elapsedChanged(int seconds);
+    void trackProgressChanged(int percent);
+    void totalProgressChanged(int percent);
+    // status is "OK" or "Fail"; a failed row's reason is its tooltip.
+    void rowFinished(int row, const QString &status, const QString &outputPath);
+    void finished(ConversionRun::Outcome outcome);
+
+private:
+    void beginRows(const EncoderCapabilities &capabilities);
+    void startRow();
+    bool startEncoder();
+    void encoderEnded(int exitCode, bool normalExit);
+    void finishRow(bool ok, const QString &whyFailed);
+    void showStatistics(); // Timer2's tick
+    void cancelPath();
+    void missingInput(const QString &path);
+    void completeRun();
+    void endRun(Outcome outcome);
+    void detachJob(bool wait);
+    void setTrack(int percent);
+    void setTotal(int percent);
+    void message(const QString &text, Desktop::Icon icon);
+
+    ConversionList *m_list;
+    OptionSet *m_options;
+    std::function<QString()> m_profileCaption;
+    QWidget *m_messageParent = nullptr;
+    QTimer Timer2; // one-second progress timer, on while an encoder runs
+
+    RunSettings m_settings;
+    EncoderCapabilities m_capabilities;
+    EncoderCommand m_command;
+    EncoderJob *m_job = nullptr;
+    bool m_running = false;
+    bool m_cancelRequested = false;
+    quint64 m_generation = 0; // tells late callbacks of an earlier run apart
+    int m_row = 0;
+    int m_rowCount = 0;
+    int m_total = 0;
+    int m_track = 0;
+    int m_elapsed = 0;
+};

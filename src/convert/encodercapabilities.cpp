@@ -1,0 +1,116 @@
+#include "convert/encodercapabilities.h"
+
+#include "convert/encodercommand.h"
+
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+QHash<QString, EncoderCapabilities> &known()
+{
+    static QHash<QString, EncoderCapabilities> programs;
+    return programs;
+}
+
+// Encoders that need leave to be used (the encoder marks them experimental).
+bool isExperimental(const QString &encoder)
+{
+    return encoder == QLatin1String("vorbis");
+}
+} // namespace
+
+EncoderCapabilities EncoderCapabilities::fromListing(const QString &listing)
+{
+    // " V....D libx264              libx264 H.264 ...": six flag characters, the name.
+    static const QRegularExpression entry(QStringLiteral("^\\s*[VAS][A-Z.]{5}\\s+(\\S+)"),
+                                          QRegularExpression::MultilineOption);
+    EncoderCapabilities capabilities;
+    auto it = entry.globalMatch(listing);
+    while (it.hasNext())
+        capabilities.m_encoders.insert(it.next().captured(1));
+    // The flag legend (" V..... = Video") looks like an entry; "=" is no encoder.
+    capabilities.m_encoders.remove(QStringLiteral("="));
+    capabilities.m_known = !capabilities.m_encoders.isEmpty();
+    return capabilities;
+}
+
+QString EncoderCapabilities::builtInEquivalent(const QString &encoder)
+{
+    static const QHash<QString, QString> equivalents = {
+        {"libvo_aacenc", "aac"},
+        {"libfaac", "aac"},
+        {"libxvid", "mpeg4"},
+        {"libvorbis", "vorbis"},
+    };
+    return equivalents.value(encoder);
+}
+
+QStringList EncoderCapabilities::substituted(QStringList arguments) const
+{
+    if (!m_known)
+        return arguments;
+    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+        const QString &option = arguments[i];
+        if (option != QLatin1String("-vcodec") && option != QLatin1String("-acodec"))
+            continue;
+        const QString encoder = arguments[i + 1];
+        const QString stand = builtInEquivalent(encoder);
+        if (has(encoder) || stand.isEmpty() || !has(stand))
+            continue;
+        arguments[i + 1] = stand;
+        if (isExperimental(stand)) {
+            arguments.insert(i + 2, QStringLiteral("-2"));
+            arguments.insert(i + 2, QStringLiteral("-strict"));
+        }
+    }
+    return arguments;
+}
+
+QStringList EncoderCapabilities::adapt(const EncoderCommand &command) const
+{
+    QStringList arguments = command.commandLine.arguments();
+    const qsizetype output = arguments.lastIndexOf(command.outputPath);
+    if (output >= 0) {
+        const QStringList trailing = arguments.mid(output + 1);
+        arguments = arguments.mid(0, output) + trailing + QStringList{command.outputPath};
+    }
+    return substituted(arguments);
+}
+
+void EncoderCapabilities::query(const QString &program, QObject *context,
+                                const std::function<void(const EncoderCapabilities &)> &done)
+{
+    if (known().contains(program)) {
+        const EncoderCapabilities answer = known().value(program);
+        QTimer::singleShot(0, context, [done, answer] { done(answer); });
+        return;
+    }
+    auto *process = new QProcess(context);
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    auto answered = std::make_shared<bool>(false);
+    const auto answer = [process, program, done, answered](bool listed) {
+        if (*answered)
+            return;
+        *answered = true;
+        const EncoderCapabilities capabilities =
+            listed ? fromListing(QString::fromLocal8Bit(process->readAll()))
+                   : EncoderCapabilities();
+        if (capabilities.isKnown())
+            known().insert(program, capabilities);
+        process->deleteLater();
+        done(capabilities);
+    };
+    QObject::connect(process, &QProcess::finished, context, [answer] { answer(true); });
+    QObject::connect(process, &QProcess::errorOccurred, context,
+                     [answer](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             answer(false);
+                     });
+    // A listing that never ends must not hold up the run.
+    QTimer::singleShot(10000, process, [process] { process->kill(); });
+    process->start(program, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")});
+}

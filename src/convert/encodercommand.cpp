@@ -1,0 +1,82 @@
+#include "convert/encodercommand.h"
+
+#include "common/appfolder.h"
+#include "common/numerictext.h"
+#include "common/timetext.h"
+#include "convert/encoderfragments.h"
+#include "media/conversionlist.h"
+#include "profiles/optionnames.h"
+#include "profiles/optionset.h"
+
+#include <QStringList>
+
+namespace {
+struct Watermark
+{
+    QString image;
+    QString overlay;
+};
+
+Watermark readWatermark(const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return {};
+    const QStringList pieces = text.split(QLatin1Char(';'));
+    return {pieces.value(1), EncoderFragments::overlay(pieces.value(3))};
+}
+} // namespace
+
+EncoderRow EncoderRow::fromList(const ConversionList &list, int row)
+{
+    return {list.text(row, ConversionList::FileName), list.text(row, ConversionList::Start),
+            list.text(row, ConversionList::End), list.text(row, ConversionList::Watermark)};
+}
+
+QString EncoderStatisticsFile()
+{
+    return AppFolder() + QStringLiteral("curconvert.log");
+}
+
+EncoderCommand BuildEncoderCommand(const EncoderRow &row, const OptionSet &options,
+                                   const QString &profileCaption, const RunSettings &settings)
+{
+    using namespace OptionNames;
+    using F = EncoderFragments;
+    const auto video = [&](const QString &caption) { return options.value(VideoOptions, caption); };
+    const auto audio = [&](const QString &caption) { return options.value(AudioOptions, caption); };
+
+    const qint64 start = TimeText::secondsOrZero(row.start);
+    const qint64 end = TimeText::secondsOrZero(row.end);
+
+    EncoderCommand command;
+    command.clipDurationSeconds = end - start;
+    command.outputPath =
+        F::outputPath(settings.outputFolder, row.fileName, F::outputExtension(profileCaption),
+                      settings.keepExistingFile);
+
+    CommandLine &line = command.commandLine;
+    line.addQuoted(AppFolder() + QStringLiteral("fp.dll"));
+    line.addText(QStringLiteral(" -i ")).addQuoted(row.fileName);
+    const Watermark watermark = readWatermark(row.watermark);
+    if (!watermark.image.isEmpty()) {
+        line.addText(QStringLiteral(" -i ")).addQuoted(watermark.image);
+        line.addText(QStringLiteral(" -filter_complex ") + watermark.overlay);
+    }
+    line.addText(QStringLiteral(" ") + F::videoCodec(video(VideoCodec))
+                 + F::audioBitrate(audio(AudioBitrate))
+                 + F::channels(audio(AudioCodec), audio(AudioChannel))
+                 + F::sampleRate(audio(SampleRate)) + F::videoBitrate(video(VideoBitrate))
+                 + F::frameRate(video(VideoFramerate)));
+    line.addText(QStringLiteral(" -ss %1 -t %2").arg(start).arg(command.clipDurationSeconds));
+    line.addText(F::frameSize(video(VideoSize))
+                 + F::aspect(video(VideoCodec), video(AspectRatio))
+                 + F::audioCodec(audio(AudioCodec)) + F::audioOff(audio(DisableAudio)));
+    line.addText(QStringLiteral(" ")).addQuoted(command.outputPath);
+    line.addText(QStringLiteral(" -threads ") + NumericText::text(settings.threadCount));
+    line.addText(QStringLiteral(" -vstats_file ")).addQuoted(EncoderStatisticsFile());
+    // Without it the encoder asks on its standard input whether to overwrite, and waits
+    // for an answer that never comes.
+    if (!settings.keepExistingFile)
+        line.addText(QStringLiteral(" -y"));
+    return command;
+}

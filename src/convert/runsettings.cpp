@@ -1,0 +1,12 @@
+#include "convert/runsettings.h"
+
+#include "settings/settings.h"
+
+RunSettings RunSettings::read()
+{
+    RunSettings settings;
+    settings.outputFolder = Settings::outputFolder();
+    settings.keepExistingFile = Settings::keepExistingFile();
+    settings.threadCount = Settings::threadCount();
+    return settings;
+}

@@ -1,0 +1,225 @@
+#include "common/appfolder.h"
+#include "convert/encodercommand.h"
+#include "convert/encoderfragments.h"
+#include "convertoptions.h"
+#include "media/conversionlist.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+const QString Mp4Caption = "001.  MP4 Video (*.mp4)";
+
+class EncoderCommandTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { setAppFolder("/P"); }
+    void TearDown() override { setAppFolder(QString()); }
+
+    QString text(const ConvertOptions &options, const EncoderRow &row = example(),
+                 const RunSettings &settings = exampleSettings())
+    {
+        OptionSet set;
+        options.fill(set);
+        return BuildEncoderCommand(row, set, Mp4Caption, settings).commandLine.text();
+    }
+    // The command between the input and the clip times: the codec and rate options.
+    QString middle(const ConvertOptions &options)
+    {
+        const QString all = text(options);
+        const qsizetype from = all.indexOf("a.avi\"") + 6;
+        return all.mid(from, all.indexOf("\"/O/") - from);
+    }
+    static EncoderRow example() { return {"/In/a.avi", "0:00:10", "0:01:10", ""}; }
+    static RunSettings exampleSettings() { return {"/O", true, 2}; }
+};
+} // namespace
+
+TEST_F(EncoderCommandTest, ExampleCharacterForCharacter)
+{
+    OptionSet set;
+    ConvertOptions().fill(set);
+    const EncoderCommand c = BuildEncoderCommand(example(), set, Mp4Caption, exampleSettings());
+    EXPECT_EQ(c.commandLine.text().toStdString(),
+              "\"/P/fp.dll\" -i \"/In/a.avi\"  -vcodec libx264  -ab 128000 -ac 2  -ar 44100  "
+              "-b 1500000 -r 25  -ss 10 -t 60 -s 640x480  -aspect 16:9  -acodec libvo_aacenc  "
+              "\"/O/a.mp4\" -threads 2 -vstats_file \"/P/curconvert.log\"");
+    EXPECT_EQ(c.outputPath, "/O/a.mp4");
+    EXPECT_EQ(c.clipDurationSeconds, 60);
+    EXPECT_EQ(c.commandLine.program(), "/P/fp.dll");
+    EXPECT_EQ(c.commandLine.arguments().first(), "-i");
+}
+
+TEST_F(EncoderCommandTest, CodecsMapInAnyCaseAndUnknownOnesGoInBare)
+{
+    EXPECT_EQ(EncoderFragments::videoCodec("XVID"), " -vcodec libxvid ");
+    EXPECT_EQ(EncoderFragments::videoCodec("Wmv V9"), " -vcodec wmv2 ");
+    EXPECT_EQ(EncoderFragments::videoCodec("h263"), " -vcodec h263p ");
+    EXPECT_EQ(EncoderFragments::videoCodec("VP8"), " -vcodec libvpx ");
+    EXPECT_EQ(EncoderFragments::videoCodec("Copy"), "Copy");
+    EXPECT_EQ(EncoderFragments::audioCodec("AAC"), " -acodec libvo_aacenc ");
+    EXPECT_EQ(EncoderFragments::audioCodec("Ogg"), " -acodec libvorbis ");
+    EXPECT_EQ(EncoderFragments::audioCodec("Vorbis"), " -acodec  libvorbis ");
+    EXPECT_EQ(EncoderFragments::audioCodec("dca"), " -acodec  libvo_aacenc ");
+    EXPECT_EQ(EncoderFragments::audioCodec("PCM"), " -acodec pcm_alaw ");
+    EXPECT_EQ(EncoderFragments::audioCodec("Original"), "  ");
+    EXPECT_EQ(EncoderFragments::audioCodec("copy"), "copy");
+
+    ConvertOptions o;
+    o.videoCodec = "copy";
+    EXPECT_EQ(middle(o), " copy -ab 128000 -ac 2  -ar 44100  -b 1500000 -r 25  -ss 10 -t 60 "
+                         "-s 640x480  -aspect 16:9  -acodec libvo_aacenc  ");
+}
+
+TEST_F(EncoderCommandTest, TrimmedOriginalOrNotAvailableLeavesOptionsOut)
+{
+    for (const char *none : {"Original", " N/A ", "  Original"}) {
+        ConvertOptions o;
+        o.videoSize = none;
+        o.videoBitrate = none;
+        o.frameRate = none;
+        o.audioBitrate = none;
+        o.sampleRate = none;
+        EXPECT_EQ(middle(o), "  -vcodec libx264   -ac 2     -ss 10 -t 60  -aspect 16:9  "
+                             "-acodec libvo_aacenc  ")
+            << none;
+    }
+    // Other values, "Auto" too, go to the encoder as they are.
+    ConvertOptions o;
+    o.frameRate = "Auto";
+    o.videoBitrate = "1152";
+    o.audioBitrate = "64kbps";
+    EXPECT_TRUE(middle(o).contains(" -ab 64000 -ac 2 "));
+    EXPECT_TRUE(middle(o).contains(" -b 1152000 -r Auto  -ss"));
+}
+
+TEST_F(EncoderCommandTest, OnlyAnExactNotAvailableCodecDropsAspectAndChannels)
+{
+    ConvertOptions o;
+    o.videoCodec = "N/A";
+    o.audioCodec = "N/A";
+    EXPECT_EQ(middle(o), "   -ab 128000  -ar 44100  -b 1500000 -r 25  -ss 10 -t 60 "
+                         "-s 640x480     ");
+    o.videoCodec = "n/a";
+    o.audioCodec = " N/A";
+    const QString m = middle(o);
+    EXPECT_TRUE(m.contains(" -aspect 16:9 ")) << m.toStdString();
+    EXPECT_TRUE(m.contains(" -ac 2 ")) << m.toStdString();
+}
+
+TEST_F(EncoderCommandTest, DisableAudioAddsAnAndKeepsTheAudioOptions)
+{
+    ConvertOptions o;
+    o.disableAudio = "Yes";
+    EXPECT_TRUE(middle(o).endsWith(" -acodec libvo_aacenc  -an  "));
+    EXPECT_TRUE(middle(o).contains(" -ab 128000 -ac 2  -ar 44100 "));
+    o.disableAudio = "no";
+    EXPECT_TRUE(middle(o).contains(" -an "));
+}
+
+TEST_F(EncoderCommandTest, WatermarkAddsTheImageAndItsPlace)
+{
+    const QList<std::pair<QString, QString>> places = {
+        {"Top left corner", "overlay=10:10"},
+        {"Top right corner", "overlay=main_w-overlay_w-10:10"},
+        {"Bottom left corner", "overlay=10:main_h-overlay_h-10"},
+        {"Bottom right corner", "overlay=main_w-overlay_w-5:main_h-overlay_h-5"},
+        {"Center", "overlay=(main_w-overlay_w)/2:(main_h-overlay_h)/2"},
+    };
+    for (const auto &[place, expression] : places) {
+        EncoderRow row = example();
+        row.watermark = "image;/pics/my logo.png;area;" + place;
+        EXPECT_TRUE(text(ConvertOptions(), row)
+                        .startsWith("\"/P/fp.dll\" -i \"/In/a.avi\" -i \"/pics/my logo.png\" "
+                                    "-filter_complex "
+                                    + expression + "  -vcodec libx264 "))
+            << place.toStdString();
+    }
+    for (const char *none : {"", "   "}) {
+        EncoderRow row = example();
+        row.watermark = none;
+        EXPECT_FALSE(text(ConvertOptions(), row).contains("-filter_complex"));
+    }
+}
+
+TEST_F(EncoderCommandTest, ClipTimesReadHoursPastADay)
+{
+    EncoderRow row = example();
+    row.start = "25:00:00";
+    row.end = "25:00:30";
+    EXPECT_TRUE(text(ConvertOptions(), row).contains(" -ss 90000 -t 30 "));
+    row.end = "0:00:00";
+    EXPECT_TRUE(text(ConvertOptions(), row).contains(" -ss 90000 -t -90000 "));
+}
+
+TEST_F(EncoderCommandTest, ThreadsOverwriteAndArgumentsThatRun)
+{
+    RunSettings settings = exampleSettings();
+    settings.threadCount = 0;
+    EXPECT_TRUE(text(ConvertOptions(), example(), settings)
+                    .endsWith("\"/O/a.mp4\" -threads 0 -vstats_file \"/P/curconvert.log\""));
+    // Overwriting needs -y, else the encoder asks on its input and waits for ever; it
+    // follows everything else so the command reads as before.
+    settings.keepExistingFile = false;
+    EXPECT_TRUE(text(ConvertOptions(), example(), settings)
+                    .endsWith("-threads 0 -vstats_file \"/P/curconvert.log\" -y"));
+
+    OptionSet set;
+    ConvertOptions().fill(set);
+    const EncoderRow odd = {"/In/-a \"b\" 'c' $(touch X); & d.avi", "0:00:00", "0:00:01", ""};
+    const QStringList args = BuildEncoderCommand(odd, set, Mp4Caption, settings).commandLine.arguments();
+    EXPECT_EQ(args.mid(0, 2), QStringList({"-i", odd.fileName}));
+    EXPECT_EQ(args.mid(args.size() - 6),
+              QStringList({"/O/-a \"b\" 'c' $(touch X); & d.mp4", "-threads", "0", "-vstats_file",
+                           "/P/curconvert.log", "-y"}));
+}
+
+TEST(OutputPath, ExtensionComesFromTheCaptionsEnding)
+{
+    EXPECT_EQ(EncoderFragments::outputExtension("001.  MP4 Video (*.mp4)"), ".mp4");
+    EXPECT_EQ(EncoderFragments::outputExtension("123.  AVI (*.avi)"), ".avi");
+    EXPECT_EQ(EncoderFragments::outputExtension("012.  iPod Video MPEG-4 (*.m4v)"), ".m4v");
+    // A "." inside the type name comes first: the rule is kept as it is.
+    EXPECT_EQ(EncoderFragments::outputExtension("004.  H.264 Video (*.mp4)"), ".264 Video (*.mp4");
+    EXPECT_EQ(EncoderFragments::outputExtension(""), "");
+    EXPECT_EQ(EncoderFragments::outputExtension("Apple iPod"), "");
+}
+
+TEST(OutputPath, BaseNameStopsAtTheFirstDot)
+{
+    EXPECT_EQ(EncoderFragments::baseName("/v/my.trip.avi"), "my");
+    EXPECT_EQ(EncoderFragments::baseName("/v.d/clip.part1.avi"), "clip");
+    EXPECT_EQ(EncoderFragments::baseName("/v/noext"), "noext");
+    EXPECT_EQ(EncoderFragments::outputPath("/O", "/v/my.trip.avi", ".avi", true), "/O/my.avi");
+}
+
+TEST(OutputPath, ExistingFilesGetNewAddedOrAreOverwritten)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    const QString in = "/somewhere/a.b.avi";
+    EXPECT_EQ(EncoderFragments::outputPath(folder, in, ".mp4", true), folder + "/a.mp4");
+    QFile(folder + "/a.mp4").open(QIODevice::WriteOnly);
+    EXPECT_EQ(EncoderFragments::outputPath(folder, in, ".mp4", true), folder + "/a_New.mp4");
+    QFile(folder + "/a_New.mp4").open(QIODevice::WriteOnly);
+    EXPECT_EQ(EncoderFragments::outputPath(folder, in, ".mp4", true), folder + "/a_New_New.mp4");
+    EXPECT_EQ(EncoderFragments::outputPath(folder, in, ".mp4", false), folder + "/a.mp4");
+    // Other extensions do not count.
+    EXPECT_EQ(EncoderFragments::outputPath(folder, in, ".avi", true), folder + "/a.avi");
+}
+
+TEST(EncoderRow, ReadsTheRowsTexts)
+{
+    ConversionList list;
+    const int row = list.addItem("/v/a.avi");
+    list.setText(row, ConversionList::Start, "0:00:01");
+    list.setText(row, ConversionList::End, "0:00:03");
+    list.setText(row, ConversionList::Watermark, "image;/p.png;area;Center");
+    const EncoderRow r = EncoderRow::fromList(list, row);
+    EXPECT_EQ(r.fileName, "/v/a.avi");
+    EXPECT_EQ(r.start, "0:00:01");
+    EXPECT_EQ(r.end, "0:00:03");
+    EXPECT_EQ(r.watermark, "image;/p.png;area;Center");
+}

@@ -1,0 +1,130 @@
+#include "convert/encodercapabilities.h"
+#include "convert/encodercommand.h"
+#include "convert/encoderlog.h"
+#include "convert/encoderstatistics.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+QString written(const QTemporaryDir &dir, const QByteArray &contents)
+{
+    const QString path = dir.filePath("stats.log");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(contents);
+    return path;
+}
+} // namespace
+
+TEST(ReadLastLineOfFile, LastCompleteLineWithEitherLineEnd)
+{
+    QTemporaryDir dir;
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one\ntwo\n")), "two");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one\r\ntwo\r\n")), "two");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one\r\ntwo\nthree\r\n")), "three");
+    // A line still being written is not returned.
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one\ntwo\nthr")), "two");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one\n")), "one");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one")), "");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "")), "");
+    EXPECT_EQ(ReadLastLineOfFile(dir.filePath("missing.log")), "");
+}
+
+TEST(ReadLastLineOfFile, LongFilesAndLongLines)
+{
+    QTemporaryDir dir;
+    QByteArray many;
+    for (int i = 0; i < 100000; ++i)
+        many += "out= 0 st= 0 frame= " + QByteArray::number(i) + " time= 1.0 br= 1\n";
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, many + "partial")),
+              "out= 0 st= 0 frame= 99999 time= 1.0 br= 1");
+    const QByteArray longLine(20000, 'x');
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "a\n" + longLine + "\n" + longLine)), longLine);
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, longLine + "\n")), longLine);
+}
+
+TEST(EncoderStatistics, TimeFieldInBothLineLayouts)
+{
+    const QString current = "out=  0 st=  0 frame=    48 q= 1.6 f_size=  10440 s_size=       70kB "
+                            "time= 4.840 br=  2088.0kbits/s avg_br=   299.4kbits/s type= I";
+    const QString older = "frame= 250 q= 2.0 f_size= 1210 s_size= 500kB time= 10.000 br= 9.7kbits/s "
+                          "avg_br= 400.1kbits/s type= P";
+    EXPECT_DOUBLE_EQ(*EncoderStatistics::encodedSeconds(current), 4.84);
+    EXPECT_DOUBLE_EQ(*EncoderStatistics::encodedSeconds(older), 10.0);
+    EXPECT_FALSE(EncoderStatistics::encodedSeconds("").has_value());
+    EXPECT_FALSE(EncoderStatistics::encodedSeconds("frame= 1 q= 2.0").has_value());
+
+    EXPECT_EQ(EncoderStatistics::percent(older, 40), 25);
+    EXPECT_EQ(EncoderStatistics::percent("time= 0.5 br= 1", 4), 12); // 12.5, to the even
+    EXPECT_EQ(EncoderStatistics::percent("time= 1.5 br= 1", 4), 38); // 37.5
+    EXPECT_FALSE(EncoderStatistics::percent(older, 0).has_value());
+    EXPECT_FALSE(EncoderStatistics::percent(older, 5).has_value()); // 200: the bar refuses
+    EXPECT_FALSE(EncoderStatistics::percent(older, -5).has_value());
+}
+
+TEST(EncoderLog, KeepsTheTellingLinesOfTheEnd)
+{
+    EncoderLog log;
+    log.feed("ffmpeg version 5.1\nInput #0, avi, from 'a.avi':\r\n  Duration: 00:00:03.04\n");
+    log.feed("frame=   10 fps=0.0 q=2.0 size=  1kB time=00:00:00.40\rframe=   20 fps");
+    log.feed("=0.0 q=2.0 size=  2kB\r[libx264 @ 0x55] width not divisible by 2 (321x240)\n");
+    log.feed("Error initializing output stream 0:0 -- Error while opening encoder\n");
+    log.feed("Conversion failed!\n");
+    EXPECT_EQ(log.failureSummary(), "[libx264 @ 0x55] width not divisible by 2 (321x240)\n"
+                                    "Error initializing output stream 0:0 -- Error while "
+                                    "opening encoder");
+    for (const QString &line : log.lastLines())
+        EXPECT_FALSE(line.startsWith("frame=")) << line.toStdString();
+
+    EncoderLog plain;
+    plain.feed("Output #0, mp4, to 'a.mp4':\nOutput file is empty, nothing was");
+    plain.finish();
+    EXPECT_EQ(plain.failureSummary(), "Output #0, mp4, to 'a.mp4':\nOutput file is empty, nothing was");
+
+    EncoderLog many;
+    for (int i = 0; i < 100; ++i)
+        many.feed("line " + QByteArray::number(i) + "\n");
+    EXPECT_EQ(many.lastLines().size(), EncoderLog::KeptLines);
+    EXPECT_EQ(many.lastLines().last(), "line 99");
+    // A letter split between two chunks arrives whole.
+    EncoderLog split;
+    const QByteArray name = "Unknown encoder 'k\xc3\xa4se'\n";
+    split.feed(name.left(18));
+    split.feed(name.mid(18));
+    EXPECT_EQ(split.failureSummary(), QString::fromUtf8(name.trimmed()));
+}
+
+TEST(EncoderCapabilities, ListingAndTheArgumentsThatRun)
+{
+    const EncoderCapabilities caps = EncoderCapabilities::fromListing(
+        "Encoders:\n V..... = Video\n A..... = Audio\n ------\n"
+        " V....D libx264              libx264 H.264\n V..... mpeg4    MPEG-4 part 2\n"
+        " A..... aac                  AAC (Advanced Audio Coding)\n A..X.. vorbis   Vorbis\n");
+    ASSERT_TRUE(caps.isKnown());
+    EXPECT_TRUE(caps.has("libx264"));
+    EXPECT_TRUE(caps.has("aac"));
+    EXPECT_FALSE(caps.has("="));
+    EXPECT_FALSE(caps.has("libvo_aacenc"));
+
+    EncoderCommand command;
+    command.outputPath = "/O/libxvid.avi";
+    command.commandLine.addQuoted("/P/fp.dll")
+        .addText(" -i ")
+        .addQuoted("/In/libvo_aacenc.avi")
+        .addText("  -vcodec libxvid  -ab 128000 -acodec  libvorbis  -acodec libvo_aacenc ")
+        .addText(" ")
+        .addQuoted(command.outputPath)
+        .addText(" -threads 2 -vstats_file ")
+        .addQuoted("/P/curconvert.log")
+        .addText(" -y");
+    const QStringList expected = {"-i", "/In/libvo_aacenc.avi", "-vcodec", "mpeg4", "-ab",
+                                  "128000", "-acodec", "vorbis", "-strict", "-2", "-acodec",
+                                  "aac", "-threads", "2", "-vstats_file", "/P/curconvert.log",
+                                  "-y", "/O/libxvid.avi"};
+    EXPECT_EQ(caps.adapt(command), expected);
+    // Not knowing what the program has, nothing is substituted; options still move.
+    EXPECT_EQ(EncoderCapabilities().adapt(command).mid(2, 2), QStringList({"-vcodec", "libxvid"}));
+    EXPECT_EQ(EncoderCapabilities().adapt(command).last(), "/O/libxvid.avi");
+}
