@@ -8,6 +8,7 @@ EncoderJob::EncoderJob(QObject *parent) : QObject(parent), m_process(new QProces
 {
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     m_escalation.setSingleShot(true);
+    m_escalation.setTimerType(Qt::PreciseTimer); // the grace period is a promise
     connect(&m_escalation, &QTimer::timeout, this, &EncoderJob::escalate);
     connect(m_process, &QProcess::readyRead, this, &EncoderJob::readOutput);
     connect(m_process, &QProcess::finished, this,
