@@ -29,6 +29,8 @@ ConversionRun::ConversionRun(ConversionList *list, OptionSet *options,
     : QObject(parent), m_list(list), m_options(options),
       m_profileCaption(std::move(profileCaption))
 {
+    Timer2.setObjectName(QStringLiteral("Timer2"));
+    Timer2.setParent(this);
     Timer2.setInterval(1000);
     connect(&Timer2, &QTimer::timeout, this, &ConversionRun::showStatistics);
 }
