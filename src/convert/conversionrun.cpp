@@ -53,6 +53,8 @@ void ConversionRun::start()
     Q_EMIT busyChanged(true);
     setTotal(0);
     m_settings = RunSettings::read();
+    if (!m_outputFolder.isEmpty())
+        m_settings.outputFolder = m_outputFolder;
     m_rowCount = m_list->count();
     m_row = 0;
     EncoderCapabilities::query(AppFolder() + QStringLiteral("fp.dll"), this,
@@ -136,8 +138,8 @@ void ConversionRun::finishRow(bool ok, const QString &whyFailed)
     const QString status = ok ? Ok : Fail;
     m_list->setText(m_row, ConversionList::Status, status);
     m_list->setToolTip(m_row, ok ? QString() : whyFailed);
-    Q_EMIT rowFinished(m_row, status, m_command.outputPath);
     setTotal(int(roundHalfEven(m_total + 100.0 / m_rowCount)));
+    Q_EMIT rowFinished(m_row, status, m_command.outputPath);
     ++m_row;
     const quint64 generation = m_generation;
     QTimer::singleShot(0, this, [this, generation] {

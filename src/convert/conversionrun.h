@@ -42,6 +42,9 @@ public:
     // The window the run's message boxes belong to.
     void setMessageParent(QWidget *parent) { m_messageParent = parent; }
 
+    // Another output folder than the settings' one; empty: the settings decide.
+    void setOutputFolder(const QString &folder) { m_outputFolder = folder; }
+
     bool isRunning() const { return m_running; }
     int currentRow() const { return m_row; }
     int totalProgress() const { return m_total; }
@@ -65,7 +68,8 @@ Q_SIGNALS:
     void elapsedChanged(int seconds);
     void trackProgressChanged(int percent);
     void totalProgressChanged(int percent);
-    // status is "OK" or "Fail"; a failed row's reason is its tooltip.
+    // After the total progress has taken the row in. status is "OK" or "Fail"; a failed
+    // row's reason is its tooltip.
     void rowFinished(int row, const QString &status, const QString &outputPath);
     void finished(ConversionRun::Outcome outcome);
 
@@ -89,6 +93,7 @@ private:
     OptionSet *m_options;
     std::function<QString()> m_profileCaption;
     QWidget *m_messageParent = nullptr;
+    QString m_outputFolder;
     QTimer Timer2; // one-second progress timer, on while an encoder runs
 
     RunSettings m_settings;
