@@ -4,6 +4,7 @@
 #include "convert/processwindows.h"
 
 #include <QEventLoop>
+#include <QPointer>
 #include <QProcess>
 
 namespace {
@@ -20,6 +21,8 @@ Process::Process(QObject *parent) : QObject(parent), m_decoder(QStringDecoder::S
 
 Process::~Process()
 {
+    if (m_wait)
+        m_wait->quit(); // a handler deleted the runner while its Launch waits
     if (QProcess *p = release()) {
         if (p->state() != QProcess::NotRunning) {
             p->kill();
@@ -36,9 +39,8 @@ QString Process::commandText() const
 
 QString Process::ElapsedTime() const
 {
-    const qint64 seconds = m_startTime.isValid()
-                               ? m_startTime.secsTo(QDateTime::currentDateTime())
-                               : 0;
+    const qint64 seconds =
+        m_startTime.isValid() ? m_startTime.secsTo(QDateTime::currentDateTime()) : 0;
     return TimeText::clock(qMax<qint64>(0, seconds));
 }
 
@@ -77,8 +79,8 @@ bool Process::IsActive()
 {
     if (!m_process)
         return false;
-    if (m_process->state() != QProcess::NotRunning && !m_process->waitForFinished(200)
-        && m_process->state() != QProcess::NotRunning)
+    if (m_process->state() != QProcess::NotRunning && !m_process->waitForFinished(200) &&
+        m_process->state() != QProcess::NotRunning)
         return true;
     Abort(0);
     return false;
@@ -158,8 +160,13 @@ void Process::Launch()
     QEventLoop loop;
     connect(p, &QProcess::finished, &loop, &QEventLoop::quit);
     connect(this, &Process::Finished, &loop, &QEventLoop::quit);
+    const QPointer<Process> alive(this);
+    m_wait = &loop;
     if (p->state() != QProcess::NotRunning)
         loop.exec();
+    if (!alive)
+        return;
+    m_wait = nullptr;
     // A handler that ran meanwhile may have stopped this run or started another.
     if (run == m_run && m_process)
         Abort(0);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringDecoder>
 
+class QEventLoop;
 class QProcess;
 
 // Runs one command line as a hidden child and gathers everything it writes to standard
@@ -68,6 +69,7 @@ private:
     qint32 m_rc = 0;
     QDateTime m_startTime;
     QStringDecoder m_decoder;
+    QEventLoop *m_wait = nullptr;
     // Counts runs, so a finish queued for an earlier run cannot end a later one.
     quint64 m_run = 0;
 };

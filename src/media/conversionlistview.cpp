@@ -105,7 +105,8 @@ void ConversionListView::setQueue(QueueController *queue)
     connect(this, &QAbstractItemView::clicked, queue, &QueueController::listClick);
     connect(this, &QAbstractItemView::doubleClicked, queue, &QueueController::openClipEditor);
     connect(m_clip, &QAction::triggered, queue, &QueueController::openClipEditor);
-    connect(m_addFiles, &QAction::triggered, queue, [this, queue] { queue->addByDialog(window()); });
+    connect(m_addFiles, &QAction::triggered, queue,
+            [this, queue] { queue->addByDialog(window()); });
     connect(m_remove, &QAction::triggered, queue, &QueueController::removeSelected);
     connect(m_clear, &QAction::triggered, queue, &QueueController::clearAll);
 }

@@ -102,8 +102,8 @@ void MediaProbe::childFinished()
     if (m_stage == Stage::Identify) {
         m_report = ProbeReport::parse(output);
         // Without a length the row would be converted to nothing: the encoder may know.
-        if (m_report.lacksLength() && m_row.isValid()
-            && run(durationCommand(m_path), Stage::Duration))
+        if (m_report.lacksLength() && m_row.isValid() &&
+            run(durationCommand(m_path), Stage::Duration))
             return;
     } else if (const auto seconds = ProbeReport::encoderDuration(output)) {
         m_report.length = *seconds;

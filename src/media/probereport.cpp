@@ -47,8 +47,8 @@ std::optional<qint64> ProbeReport::encoderDuration(const QString &encoderReport)
     const QRegularExpressionMatch m = duration.match(encoderReport);
     if (!m.hasMatch())
         return std::nullopt;
-    const double seconds = m.captured(1).toDouble() * 3600 + m.captured(2).toDouble() * 60
-                           + m.captured(3).toDouble();
+    const double seconds =
+        m.captured(1).toDouble() * 3600 + m.captured(2).toDouble() * 60 + m.captured(3).toDouble();
     const qint64 whole = roundHalfEven(seconds);
     if (whole <= 0)
         return std::nullopt;

@@ -55,16 +55,16 @@ int QueueController::selectedRow() const
 void QueueController::selectRow(int row)
 {
     const QModelIndex index = m_list->index(row, 0);
-    m_selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
-                                            | QItemSelectionModel::Rows);
+    m_selection->setCurrentIndex(index,
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 QString QueueController::openFilter()
 {
     QString filter;
     for (const auto &entry : OpenFilters) {
-        filter += QLatin1String(entry[0]) + QLatin1Char('|') + QLatin1String(entry[1])
-                  + QLatin1Char('|');
+        filter +=
+            QLatin1String(entry[0]) + QLatin1Char('|') + QLatin1String(entry[1]) + QLatin1Char('|');
     }
     return filter;
 }
@@ -75,8 +75,8 @@ bool QueueController::isVideoFile(const QString &path)
                                       "MP4", "3GP", "OGV", "3G2", "SWF", "MKV"};
     static const QStringList four = {"WEBM", "MPEG", "RMVB", "DIVX", "M2TS"};
     static const QStringList two = {"QT", "RM"};
-    return three.contains(path.right(3).toUpper()) || four.contains(path.right(4).toUpper())
-           || two.contains(path.right(2).toUpper());
+    return three.contains(path.right(3).toUpper()) || four.contains(path.right(4).toUpper()) ||
+           two.contains(path.right(2).toUpper());
 }
 
 void QueueController::addByDialog(QWidget *parent)
@@ -94,8 +94,7 @@ void QueueController::addByDrop(const QStringList &paths, QWidget *parent)
 {
     for (const QString &path : paths) {
         if (!isVideoFile(path)) {
-            Desktop::instance().showMessage(parent,
-                                            QStringLiteral("Only Video files are allowed!"),
+            Desktop::instance().showMessage(parent, QStringLiteral("Only Video files are allowed!"),
                                             Desktop::Icon::Information);
             return;
         }

@@ -69,7 +69,8 @@ TEST(Process, LargeOutputArrivesWholeAndInOrderWithStandardErrorMerged)
 TEST(Process, OutputWrittenJustBeforeExitIsKept)
 {
     Process p;
-    p.Command = shell(QStringLiteral("head -c 60000 /dev/zero | tr '\\0' x; printf 'ü-END'; exit 7"));
+    p.Command =
+        shell(QStringLiteral("head -c 60000 /dev/zero | tr '\\0' x; printf 'ü-END'; exit 7"));
     p.Launch();
     EXPECT_EQ(p.StdOut().size(), 60000 + 5);
     EXPECT_TRUE(p.StdOut().endsWith(QStringLiteral("ü-END")));
@@ -79,7 +80,8 @@ TEST(Process, OutputWrittenJustBeforeExitIsKept)
 TEST(Process, CommandThatCannotStart)
 {
     Process p;
-    p.Command.addBare(QStringLiteral("/nonexistent/folder/mp.dll")).addText(QStringLiteral(" -identify"));
+    p.Command.addBare(QStringLiteral("/nonexistent/folder/mp.dll"))
+        .addText(QStringLiteral(" -identify"));
     QSignalSpy finished(&p, &Process::Finished);
     QElapsedTimer clock;
     clock.start();
@@ -190,7 +192,8 @@ TEST(Process, CommandTextAndArgumentsRunWithoutAShell)
     command.addQuoted(QStringLiteral("a $(touch x); 'b' \"c\""));
     std::unique_ptr<Process> p(NewProcess(command));
     EXPECT_TRUE(p->Arguments.isEmpty());
-    EXPECT_EQ(p->commandText(), folder + QStringLiteral("/echo it -n \"a $(touch x); 'b' \"c\"\" "));
+    EXPECT_EQ(p->commandText(),
+              folder + QStringLiteral("/echo it -n \"a $(touch x); 'b' \"c\"\" "));
     p->Arguments = QStringLiteral("one  two");
     p->Launch();
     EXPECT_EQ(p->StdOut(), QStringLiteral("a $(touch x); 'b' \"c\" one two"));
@@ -220,6 +223,23 @@ TEST(Process, DestroyingARunnerEndsItsChild)
         pid = p.processId();
         ASSERT_TRUE(processExists(pid));
     }
+    EXPECT_FALSE(processExists(pid));
+}
+
+TEST(Process, RunnerDeletedByAHandlerWhileLaunchWaits)
+{
+    auto *p = new Process;
+    p->Command = shell(QStringLiteral("exec sleep 30"));
+    qint64 pid = 0;
+    QTimer::singleShot(200, [&] {
+        pid = p->processId();
+        delete p;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    p->Launch();
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_NE(pid, 0);
     EXPECT_FALSE(processExists(pid));
 }
 

@@ -58,9 +58,12 @@ TEST_F(MediaProbeTest, FillsRowsOfCommonContainersInOrder)
     QSignalSpy probed(&m_probe, &MediaProbe::rowProbed);
     probeAll({avi, mkv, mp4});
     ASSERT_EQ(m_list.count(), 3);
-    EXPECT_EQ(row(0), QStringList({avi, "0:00:00", "0:00:03", "320x240", "FMP4", "", "0:00:03", ""}));
-    EXPECT_EQ(row(1), QStringList({mkv, "0:00:00", "0:00:03", "320x240", "H264", "", "0:00:03", ""}));
-    EXPECT_EQ(row(2), QStringList({mp4, "0:00:00", "0:00:03", "320x240", "H264", "", "0:00:03", ""}));
+    EXPECT_EQ(row(0),
+              QStringList({avi, "0:00:00", "0:00:03", "320x240", "FMP4", "", "0:00:03", ""}));
+    EXPECT_EQ(row(1),
+              QStringList({mkv, "0:00:00", "0:00:03", "320x240", "H264", "", "0:00:03", ""}));
+    EXPECT_EQ(row(2),
+              QStringList({mp4, "0:00:00", "0:00:03", "320x240", "H264", "", "0:00:03", ""}));
     EXPECT_EQ(m_list.tag(1), mkv);
     EXPECT_EQ(probed.count(), 3);
     EXPECT_EQ(probed.at(2).at(0).toInt(), 2);
@@ -77,7 +80,8 @@ TEST_F(MediaProbeTest, FilesThePlayerCannotMeasureGetTheEncodersLength)
 
     probeAll({path("tone.mp3"), path("program.vob")});
     ASSERT_EQ(m_list.count(), 2);
-    EXPECT_EQ(row(0), QStringList({path("tone.mp3"), "0:00:00", "0:00:03", "0x0", "", "", "0:00:03", ""}));
+    EXPECT_EQ(row(0),
+              QStringList({path("tone.mp3"), "0:00:00", "0:00:03", "0x0", "", "", "0:00:03", ""}));
     // The player says "ID_LENGTH=0.00" for this one although it plays it well.
     EXPECT_EQ(row(1), QStringList({path("program.vob"), "0:00:00", "0:00:03", "320x240",
                                    "0x10000002", "", "0:00:03", ""}));
@@ -103,9 +107,8 @@ TEST_F(MediaProbeTest, FilesThatYieldNothingStillHaveTheirRows)
 TEST_F(MediaProbeTest, AnyFileNameIsProbedAsItIs)
 {
     const QString source = clip("source.avi");
-    const QStringList names = {"with blanks  in it.avi", "double\"quote.avi",
-                               "single'quote.avi",      "$(touch pwned).avi",
-                               "semi;colon.avi",        "-leading dash.avi",
+    const QStringList names = {"with blanks  in it.avi", "double\"quote.avi", "single'quote.avi",
+                               "$(touch pwned).avi",     "semi;colon.avi",    "-leading dash.avi",
                                "Grüße ünïcode 日本.avi"};
     QStringList files;
     for (const QString &name : names) {
@@ -133,11 +136,13 @@ TEST_F(MediaProbeTest, CommandTextKeepsThePlayerUnquotedAndWorksFromAFolderWithB
     setAppFolder(folder);
 
     const CommandLine command = MediaProbe::probeCommand(file);
-    EXPECT_EQ(command.text(), folder + "mp.dll -identify -benchmark -nosound -vo null "
-                                       "-vf cropdetect -endpos 1 \"" + file + "\"");
-    EXPECT_EQ(command.argv(), QStringList({folder + "mp.dll", "-identify", "-benchmark",
-                                           "-nosound", "-vo", "null", "-vf", "cropdetect",
-                                           "-endpos", "1", file}));
+    EXPECT_EQ(command.text(), folder +
+                                  "mp.dll -identify -benchmark -nosound -vo null "
+                                  "-vf cropdetect -endpos 1 \"" +
+                                  file + "\"");
+    EXPECT_EQ(command.argv(),
+              QStringList({folder + "mp.dll", "-identify", "-benchmark", "-nosound", "-vo", "null",
+                           "-vf", "cropdetect", "-endpos", "1", file}));
     std::unique_ptr<Process> runner(NewProcess(command));
     EXPECT_EQ(runner->commandText(), command.text() + " ");
     EXPECT_EQ(MediaProbe::durationCommand(file).text(),
@@ -154,9 +159,8 @@ TEST_F(MediaProbeTest, RowsAppearOneByOneWhileEventsKeepFlowing)
     QElapsedTimer sinceTick;
     qint64 longestGap = 0;
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        longestGap = qMax(longestGap, sinceTick.restart());
-    });
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { longestGap = qMax(longestGap, sinceTick.restart()); });
     QSignalSpy idle(&m_probe, &MediaProbe::idle);
     sinceTick.start();
     tick.start(10);

@@ -30,7 +30,8 @@ TEST(ProbeCommand, PrintsOneTabSeparatedLinePerFileInOrder)
     ASSERT_EQ(lines.size(), 4) << text.toStdString();
     EXPECT_EQ(lines[0], good + "\t0:00:00\t0:00:02\t320x240\tH264\t0:00:02");
     EXPECT_EQ(lines[1], dir.filePath("none.avi") + "\t0:00:00\t\t0x0\t\t");
-    EXPECT_EQ(lines[2], QDir(dir.path()).canonicalPath() + "/-dash.mkv\t0:00:00\t0:00:02\t320x240\tH264\t0:00:02");
+    EXPECT_EQ(lines[2], QDir(dir.path()).canonicalPath() +
+                            "/-dash.mkv\t0:00:00\t0:00:02\t320x240\tH264\t0:00:02");
     EXPECT_EQ(lines[3], "");
 
     QString nothing;

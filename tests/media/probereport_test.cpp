@@ -4,9 +4,9 @@
 
 TEST(ProbeReport, ReadsTheFourKeysFromCrLfAndLfLines)
 {
-    const ProbeReport crlf = ProbeReport::parse(
-        "MPlayer 1.5\r\nID_VIDEO_WIDTH=640\r\nID_VIDEO_HEIGHT=480\r\n"
-        "ID_VIDEO_FORMAT=H264\r\nID_LENGTH=83.40\r\n");
+    const ProbeReport crlf =
+        ProbeReport::parse("MPlayer 1.5\r\nID_VIDEO_WIDTH=640\r\nID_VIDEO_HEIGHT=480\r\n"
+                           "ID_VIDEO_FORMAT=H264\r\nID_LENGTH=83.40\r\n");
     EXPECT_EQ(crlf.sizeText(), "640x480");
     EXPECT_EQ(crlf.format.value_or("?"), "H264");
     EXPECT_EQ(crlf.lengthText(), "0:01:23");
