@@ -113,7 +113,8 @@ void ConversionPanel::mouseMoveEvent(QMouseEvent *event)
     }
     const QPoint wanted = event->globalPosition().toPoint() - m_grab;
     const QSize room = parentWidget()->size() - size();
-    move(qBound(0, wanted.x(), qMax(0, room.width())), qBound(0, wanted.y(), qMax(0, room.height())));
+    move(qBound(0, wanted.x(), qMax(0, room.width())),
+         qBound(0, wanted.y(), qMax(0, room.height())));
     event->accept();
 }
 

@@ -29,11 +29,11 @@ private:
     void connectRun(ConversionRun *run);
     void showBusy(bool busy);
 
-    QLabel *SkinLabel2;               // the row's elapsed time
-    QGroupBox *Frame14;               // caption: what converts to what
+    QLabel *SkinLabel2; // the row's elapsed time
+    QGroupBox *Frame14; // caption: what converts to what
     QProgressBar *prgTotalProgress;
     QProgressBar *prgTrackProgress;
-    QPushButton *Command1;            // Cancel
+    QPushButton *Command1; // Cancel
     bool m_dragging = false;
     QPoint m_grab; // pointer position (global) minus panel position when the drag began
 };

@@ -26,8 +26,7 @@ bool sameFile(const QString &a, const QString &b)
 
 ConversionRun::ConversionRun(ConversionList *list, OptionSet *options,
                              std::function<QString()> profileCaption, QObject *parent)
-    : QObject(parent), m_list(list), m_options(options),
-      m_profileCaption(std::move(profileCaption))
+    : QObject(parent), m_list(list), m_options(options), m_profileCaption(std::move(profileCaption))
 {
     Timer2.setObjectName(QStringLiteral("Timer2"));
     Timer2.setParent(this);
@@ -83,8 +82,7 @@ void ConversionRun::startRow()
         return;
     }
     m_command = BuildEncoderCommand(EncoderRow::fromList(*m_list, m_row), *m_options,
-                                    m_profileCaption ? m_profileCaption() : QString(),
-                                    m_settings);
+                                    m_profileCaption ? m_profileCaption() : QString(), m_settings);
     Q_EMIT rowStarted(m_row, input, m_command.outputPath);
     m_list->setText(m_row, ConversionList::Status, Processing);
     m_list->setToolTip(m_row, QString());
@@ -102,8 +100,8 @@ bool ConversionRun::startEncoder()
 {
     m_job = new EncoderJob(this);
     connect(m_job, &EncoderJob::ended, this, &ConversionRun::encoderEnded);
-    const bool running = m_job->start(m_command.commandLine.program(),
-                                      m_capabilities.adapt(m_command), AppFolder());
+    const bool running =
+        m_job->start(m_command.commandLine.program(), m_capabilities.adapt(m_command), AppFolder());
     EncoderProcessId = running ? qint32(m_job->processId()) : 0;
     m_elapsed = 0;
     Q_EMIT elapsedChanged(0);

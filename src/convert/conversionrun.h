@@ -34,8 +34,8 @@ public:
     Q_ENUM(Outcome)
 
     // profileCaption gives the text the profile chooser shows when each row starts.
-    ConversionRun(ConversionList *list, OptionSet *options,
-                  std::function<QString()> profileCaption, QObject *parent = nullptr);
+    ConversionRun(ConversionList *list, OptionSet *options, std::function<QString()> profileCaption,
+                  QObject *parent = nullptr);
     // Stops whatever encoder still runs.
     ~ConversionRun() override;
 

@@ -62,15 +62,14 @@ EncoderCommand BuildEncoderCommand(const EncoderRow &row, const OptionSet &optio
         line.addText(QStringLiteral(" -i ")).addQuoted(watermark.image);
         line.addText(QStringLiteral(" -filter_complex ") + watermark.overlay);
     }
-    line.addText(QStringLiteral(" ") + F::videoCodec(video(VideoCodec))
-                 + F::audioBitrate(audio(AudioBitrate))
-                 + F::channels(audio(AudioCodec), audio(AudioChannel))
-                 + F::sampleRate(audio(SampleRate)) + F::videoBitrate(video(VideoBitrate))
-                 + F::frameRate(video(VideoFramerate)));
+    line.addText(QStringLiteral(" ") + F::videoCodec(video(VideoCodec)) +
+                 F::audioBitrate(audio(AudioBitrate)) +
+                 F::channels(audio(AudioCodec), audio(AudioChannel)) +
+                 F::sampleRate(audio(SampleRate)) + F::videoBitrate(video(VideoBitrate)) +
+                 F::frameRate(video(VideoFramerate)));
     line.addText(QStringLiteral(" -ss %1 -t %2").arg(start).arg(command.clipDurationSeconds));
-    line.addText(F::frameSize(video(VideoSize))
-                 + F::aspect(video(VideoCodec), video(AspectRatio))
-                 + F::audioCodec(audio(AudioCodec)) + F::audioOff(audio(DisableAudio)));
+    line.addText(F::frameSize(video(VideoSize)) + F::aspect(video(VideoCodec), video(AspectRatio)) +
+                 F::audioCodec(audio(AudioCodec)) + F::audioOff(audio(DisableAudio)));
     line.addText(QStringLiteral(" ")).addQuoted(command.outputPath);
     line.addText(QStringLiteral(" -threads ") + NumericText::text(settings.threadCount));
     line.addText(QStringLiteral(" -vstats_file ")).addQuoted(EncoderStatisticsFile());

@@ -13,7 +13,7 @@ class OptionSet;
 struct EncoderRow
 {
     QString fileName;
-    QString start;     // time texts
+    QString start; // time texts
     QString end;
     QString watermark; // empty, or "image;" path ";area;" place
 

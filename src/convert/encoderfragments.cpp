@@ -23,18 +23,30 @@ bool EncoderFragments::leftOut(const QString &value)
 QString EncoderFragments::videoCodec(const QString &value)
 {
     static const QHash<QString, QString> fragments = {
-        {"xvid", " -vcodec libxvid "},        {"x264", " -vcodec libx264 "},
-        {"mpeg4", " -vcodec mpeg4 "},         {"wmv v9", " -vcodec wmv2 "},
-        {"wmv v8", " -vcodec wmv2 "},         {"mjpeg", " -vcodec mjpeg "},
-        {"h263", " -vcodec h263p "},          {"h263p", " -vcodec h263p "},
-        {"mpeg1", " -vcodec mpeg1video "},    {"mpeg2", " -vcodec mpeg2video "},
-        {"msmpeg4", " -vcodec msmpeg4 "},     {"msmpeg4v2", " -vcodec msmpeg4v2 "},
-        {"wmv1", " -vcodec wmv1 "},           {"wmv2", " -vcodec wmv2 "},
-        {"huffyuv", " -vcodec huffyuv "},     {"ffv1", " -vcodec ffv1 "},
-        {"vp8", " -vcodec libvpx "},          {"libtheora", " -vcodec libtheora "},
-        {"gif", " -vcodec gif "},             {"mpeg1video", " -vcodec mpeg1video "},
-        {"mpeg2video", " -vcodec mpeg2video "}, {"flv", " -vcodec flv "},
-        {"original", " "},                    {"n/a", " "},
+        {"xvid", " -vcodec libxvid "},
+        {"x264", " -vcodec libx264 "},
+        {"mpeg4", " -vcodec mpeg4 "},
+        {"wmv v9", " -vcodec wmv2 "},
+        {"wmv v8", " -vcodec wmv2 "},
+        {"mjpeg", " -vcodec mjpeg "},
+        {"h263", " -vcodec h263p "},
+        {"h263p", " -vcodec h263p "},
+        {"mpeg1", " -vcodec mpeg1video "},
+        {"mpeg2", " -vcodec mpeg2video "},
+        {"msmpeg4", " -vcodec msmpeg4 "},
+        {"msmpeg4v2", " -vcodec msmpeg4v2 "},
+        {"wmv1", " -vcodec wmv1 "},
+        {"wmv2", " -vcodec wmv2 "},
+        {"huffyuv", " -vcodec huffyuv "},
+        {"ffv1", " -vcodec ffv1 "},
+        {"vp8", " -vcodec libvpx "},
+        {"libtheora", " -vcodec libtheora "},
+        {"gif", " -vcodec gif "},
+        {"mpeg1video", " -vcodec mpeg1video "},
+        {"mpeg2video", " -vcodec mpeg2video "},
+        {"flv", " -vcodec flv "},
+        {"original", " "},
+        {"n/a", " "},
     };
     return fragments.value(value.toLower(), value);
 }
@@ -43,18 +55,29 @@ QString EncoderFragments::audioCodec(const QString &value)
 {
     // The doubled blanks after some "-acodec" are part of the text users see.
     static const QHash<QString, QString> fragments = {
-        {"aac", " -acodec libvo_aacenc "},       {"mp3", " -acodec libmp3lame "},
-        {"wma 9.2", " -acodec wmav2 "},          {"wmav1", " -acodec wmav1 "},
-        {"wmav2", " -acodec wmav2 "},            {"pcm", " -acodec pcm_alaw "},
+        {"aac", " -acodec libvo_aacenc "},
+        {"mp3", " -acodec libmp3lame "},
+        {"wma 9.2", " -acodec wmav2 "},
+        {"wmav1", " -acodec wmav1 "},
+        {"wmav2", " -acodec wmav2 "},
+        {"pcm", " -acodec pcm_alaw "},
         {"opencore_amrnb", " -acodec libopencore_amrnb "},
-        {"faac", " -acodec  libvo_aacenc "},     {"ac3", " -acodec ac3 "},
-        {"ogg", " -acodec libvorbis "},          {"libvorbis", " -acodec  libvorbis "},
-        {"vorbis", " -acodec  libvorbis "},      {"pcm_s16be", " -acodec pcm_s16be "},
-        {"wma", " -acodec wmav2 "},              {"mp2", " -acodec mp2 "},
-        {"aac_low", " -acodec libvo_aacenc "},   {"aac_main", " -acodec libvo_aacenc "},
-        {"aac_ltp", " -acodec libvo_aacenc "},   {"alac", " -acodec alac "},
-        {"flac", " -acodec flac "},              {"ape", " -acodec libvo_aacenc "},
-        {"dca", " -acodec  libvo_aacenc "},      {"original", "  "},
+        {"faac", " -acodec  libvo_aacenc "},
+        {"ac3", " -acodec ac3 "},
+        {"ogg", " -acodec libvorbis "},
+        {"libvorbis", " -acodec  libvorbis "},
+        {"vorbis", " -acodec  libvorbis "},
+        {"pcm_s16be", " -acodec pcm_s16be "},
+        {"wma", " -acodec wmav2 "},
+        {"mp2", " -acodec mp2 "},
+        {"aac_low", " -acodec libvo_aacenc "},
+        {"aac_main", " -acodec libvo_aacenc "},
+        {"aac_ltp", " -acodec libvo_aacenc "},
+        {"alac", " -acodec alac "},
+        {"flac", " -acodec flac "},
+        {"ape", " -acodec libvo_aacenc "},
+        {"dca", " -acodec  libvo_aacenc "},
+        {"original", "  "},
         {"n/a", "  "},
     };
     return fragments.value(value.toLower(), value);
@@ -98,7 +121,8 @@ QString EncoderFragments::audioBitrate(const QString &value)
 
 QString EncoderFragments::sampleRate(const QString &value)
 {
-    return leftOut(value) ? QStringLiteral(" ") : QStringLiteral(" -ar ") + value + QLatin1Char(' ');
+    return leftOut(value) ? QStringLiteral(" ")
+                          : QStringLiteral(" -ar ") + value + QLatin1Char(' ');
 }
 
 QString EncoderFragments::channels(const QString &audioCodec, const QString &audioChannel)
@@ -143,7 +167,7 @@ QString EncoderFragments::outputPath(const QString &folder, const QString &input
     const QString prefix = folder + QLatin1Char('/');
     QString path = prefix + baseName(inputPath) + extension;
     while (keepExisting && QFileInfo::exists(path))
-        path = prefix + cutAtFirstDot(QFileInfo(path).fileName()) + QStringLiteral("_New")
-               + extension;
+        path =
+            prefix + cutAtFirstDot(QFileInfo(path).fileName()) + QStringLiteral("_New") + extension;
     return path;
 }

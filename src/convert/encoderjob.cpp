@@ -29,8 +29,7 @@ EncoderJob::~EncoderJob()
         stopNow();
 }
 
-bool EncoderJob::start(const QString &program, const QStringList &arguments,
-                       const QString &folder)
+bool EncoderJob::start(const QString &program, const QStringList &arguments, const QString &folder)
 {
     m_process->setWorkingDirectory(folder);
     m_process->start(program, arguments);

@@ -10,9 +10,9 @@ bool isStatusLine(const QString &line)
 
 bool isNoise(const QString &line)
 {
-    return line == QLatin1String("Conversion failed!")
-           || line.startsWith(QLatin1String("Press [q]"))
-           || line.startsWith(QLatin1String("Exiting normally"));
+    return line == QLatin1String("Conversion failed!") ||
+           line.startsWith(QLatin1String("Press [q]")) ||
+           line.startsWith(QLatin1String("Exiting normally"));
 }
 
 bool isTelling(const QString &line)

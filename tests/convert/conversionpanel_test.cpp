@@ -11,8 +11,7 @@
 #include <QTest>
 
 namespace {
-void mouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button,
-           Qt::MouseButtons held)
+void mouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
 {
     QMouseEvent event(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
     QApplication::sendEvent(w, &event);

@@ -85,7 +85,8 @@ TEST_F(RunFixture, FailedRowsSayWhyAndTheQueueGoesOn)
     EXPECT_EQ(statuses(), QStringList({"Fail", "Fail", "Fail", "OK"}));
     EXPECT_EQ(QFileInfo(output("tiny.mp4")).size(), 50);
     EXPECT_FALSE(m_list.toolTip(1).isEmpty());
-    EXPECT_TRUE(m_list.toolTip(2).contains("Invalid data found")) << m_list.toolTip(2).toStdString();
+    EXPECT_TRUE(m_list.toolTip(2).contains("Invalid data found"))
+        << m_list.toolTip(2).toStdString();
     EXPECT_FALSE(m_list.toolTip(2).contains("Conversion failed!"));
     EXPECT_TRUE(m_list.toolTip(3).isEmpty());
     EXPECT_EQ(m_totals, QList<int>({0, 25, 50, 75, 100, 100, 0}));
@@ -241,10 +242,9 @@ TEST_F(RunFixture, ShutdownComesBeforeTheCompletionMessage)
 
 TEST_F(RunFixture, FileNamesThatAShellWouldReadConvert)
 {
-    const QStringList names = {"with blanks.avi",     "double \"quoted\".avi",
-                               "single 'quoted'.avi", "$(touch INJECTED).avi",
-                               "semi;colon.avi",      "amp & ersand.avi",
-                               "-leading.avi",        "Ünïcødé ñame.avi"};
+    const QStringList names = {
+        "with blanks.avi", "double \"quoted\".avi", "single 'quoted'.avi", "$(touch INJECTED).avi",
+        "semi;colon.avi",  "amp & ersand.avi",      "-leading.avi",        "Ünïcødé ñame.avi"};
     for (const QString &name : names)
         addRow(clip(name));
     ASSERT_TRUE(convert(120000));
@@ -253,8 +253,8 @@ TEST_F(RunFixture, FileNamesThatAShellWouldReadConvert)
         const QString out = output(EncoderFragments::baseName(name) + ".mp4");
         EXPECT_NEAR(MediaFixtures::duration(out), 2.0, 0.2) << out.toStdString();
     }
-    for (const QString &folder : {m_media.path(), m_out.path(), m_program.path(),
-                                  QDir::currentPath(), QDir::tempPath()}) {
+    for (const QString &folder :
+         {m_media.path(), m_out.path(), m_program.path(), QDir::currentPath(), QDir::tempPath()}) {
         QDirIterator it(folder, {"INJECTED"}, QDir::AllEntries | QDir::Hidden);
         EXPECT_FALSE(it.hasNext()) << folder.toStdString();
     }
@@ -291,8 +291,8 @@ TEST_F(RunFixture, WaitingForTheEncoderCostsAlmostNoTime)
     const auto cpu = [] {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e6 + usage.ru_utime.tv_usec
-               + usage.ru_stime.tv_usec;
+        return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e6 + usage.ru_utime.tv_usec +
+               usage.ru_stime.tv_usec;
     };
     const double before = cpu();
     QTest::qWait(4000);

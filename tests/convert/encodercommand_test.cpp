@@ -133,8 +133,8 @@ TEST_F(EncoderCommandTest, WatermarkAddsTheImageAndItsPlace)
         row.watermark = "image;/pics/my logo.png;area;" + place;
         EXPECT_TRUE(text(ConvertOptions(), row)
                         .startsWith("\"/P/fp.dll\" -i \"/In/a.avi\" -i \"/pics/my logo.png\" "
-                                    "-filter_complex "
-                                    + expression + "  -vcodec libx264 "))
+                                    "-filter_complex " +
+                                    expression + "  -vcodec libx264 "))
             << place.toStdString();
     }
     for (const char *none : {"", "   "}) {
@@ -169,7 +169,8 @@ TEST_F(EncoderCommandTest, ThreadsOverwriteAndArgumentsThatRun)
     OptionSet set;
     ConvertOptions().fill(set);
     const EncoderRow odd = {"/In/-a \"b\" 'c' $(touch X); & d.avi", "0:00:00", "0:00:01", ""};
-    const QStringList args = BuildEncoderCommand(odd, set, Mp4Caption, settings).commandLine.arguments();
+    const QStringList args =
+        BuildEncoderCommand(odd, set, Mp4Caption, settings).commandLine.arguments();
     EXPECT_EQ(args.mid(0, 2), QStringList({"-i", odd.fileName}));
     EXPECT_EQ(args.mid(args.size() - 6),
               QStringList({"/O/-a \"b\" 'c' $(touch X); & d.mp4", "-threads", "0", "-vstats_file",

@@ -49,8 +49,9 @@ TEST(EncoderStatistics, TimeFieldInBothLineLayouts)
 {
     const QString current = "out=  0 st=  0 frame=    48 q= 1.6 f_size=  10440 s_size=       70kB "
                             "time= 4.840 br=  2088.0kbits/s avg_br=   299.4kbits/s type= I";
-    const QString older = "frame= 250 q= 2.0 f_size= 1210 s_size= 500kB time= 10.000 br= 9.7kbits/s "
-                          "avg_br= 400.1kbits/s type= P";
+    const QString older =
+        "frame= 250 q= 2.0 f_size= 1210 s_size= 500kB time= 10.000 br= 9.7kbits/s "
+        "avg_br= 400.1kbits/s type= P";
     EXPECT_DOUBLE_EQ(*EncoderStatistics::encodedSeconds(current), 4.84);
     EXPECT_DOUBLE_EQ(*EncoderStatistics::encodedSeconds(older), 10.0);
     EXPECT_FALSE(EncoderStatistics::encodedSeconds("").has_value());
@@ -81,7 +82,8 @@ TEST(EncoderLog, KeepsTheTellingLinesOfTheEnd)
     EncoderLog plain;
     plain.feed("Output #0, mp4, to 'a.mp4':\nOutput file is empty, nothing was");
     plain.finish();
-    EXPECT_EQ(plain.failureSummary(), "Output #0, mp4, to 'a.mp4':\nOutput file is empty, nothing was");
+    EXPECT_EQ(plain.failureSummary(),
+              "Output #0, mp4, to 'a.mp4':\nOutput file is empty, nothing was");
 
     EncoderLog many;
     for (int i = 0; i < 100; ++i)
@@ -119,10 +121,15 @@ TEST(EncoderCapabilities, ListingAndTheArgumentsThatRun)
         .addText(" -threads 2 -vstats_file ")
         .addQuoted("/P/curconvert.log")
         .addText(" -y");
-    const QStringList expected = {"-i", "/In/libvo_aacenc.avi", "-vcodec", "mpeg4", "-ab",
-                                  "128000", "-acodec", "vorbis", "-strict", "-2", "-acodec",
-                                  "aac", "-threads", "2", "-vstats_file", "/P/curconvert.log",
-                                  "-y", "/O/libxvid.avi"};
+    const QStringList expected = {"-i",           "/In/libvo_aacenc.avi",
+                                  "-vcodec",      "mpeg4",
+                                  "-ab",          "128000",
+                                  "-acodec",      "vorbis",
+                                  "-strict",      "-2",
+                                  "-acodec",      "aac",
+                                  "-threads",     "2",
+                                  "-vstats_file", "/P/curconvert.log",
+                                  "-y",           "/O/libxvid.avi"};
     EXPECT_EQ(caps.adapt(command), expected);
     // Not knowing what the program has, nothing is substituted; options still move.
     EXPECT_EQ(EncoderCapabilities().adapt(command).mid(2, 2), QStringList({"-vcodec", "libxvid"}));

@@ -79,7 +79,9 @@ void RunFixture::useFakeEncoder()
     QFile script(encoder);
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write("#!/bin/sh\n"
-                 "real='" + MediaFixtures::encoder().toUtf8() + "'\n"
+                 "real='" +
+                 MediaFixtures::encoder().toUtf8() +
+                 "'\n"
                  "for a; do out=$a; done\n"
                  "case \"$*\" in\n"
                  "  *tiny*) head -c 50 /dev/zero > \"$out\"; exit 0;;\n"
