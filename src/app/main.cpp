@@ -1,10 +1,53 @@
+#include "app/form1.h"
+#include "common/appinfo.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include <cstdio>
+
+namespace {
+// The preview player draws into one of our windows by its X window id, so the program
+// runs on X11 (XWayland under a Wayland session). Without a display it says so and
+// ends instead of crashing inside the toolkit.
+bool chooseWindowSystem()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return true;
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fputs("klevar: no display to open the window on (DISPLAY is not set); "
+                   "see klevar --help for the modes that need none\n",
+                   stderr);
+        return false;
+    }
+    // Should the X server refuse us, Qt falls back to the offscreen platform and the
+    // check after start-up reports it, instead of Qt aborting.
+    qputenv("QT_QPA_PLATFORM", "xcb;offscreen");
+    return true;
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
+    if (!chooseWindowSystem())
+        return 2;
+    const bool fallbackAllowed = qgetenv("QT_QPA_PLATFORM") == "xcb;offscreen";
+    // While the window system is tried, its complaints would bury the one line that
+    // tells the user what is wrong; they are held back until it is known to work.
+    const QtMessageHandler previous =
+        fallbackAllowed ? qInstallMessageHandler([](QtMsgType, const QMessageLogContext &,
+                                                    const QString &) {})
+                        : nullptr;
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.show();
+    if (fallbackAllowed)
+        qInstallMessageHandler(previous);
+    QApplication::setApplicationName(QString::fromLatin1(AppTitle));
+    QApplication::setApplicationVersion(QStringLiteral("4.50"));
+    if (fallbackAllowed && QGuiApplication::platformName() != QLatin1String("xcb")) {
+        std::fprintf(stderr, "klevar: cannot open a window on display %s\n",
+                     qgetenv("DISPLAY").constData());
+        return 2;
+    }
+    Form1 window;
+    window.show();
     return app.exec();
 }

@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QFile>
 
-ProgramFolder::ProgramFolder(bool withCatalogue)
+ProgramFolder::ProgramFolder(bool withCatalogue, const QString &nameTemplate)
+    : m_dir(nameTemplate.isEmpty() ? QDir::tempPath() + QStringLiteral("/klevar-XXXXXX")
+                                   : QDir::tempPath() + QLatin1Char('/') + nameTemplate),
+      m_previous(AppFolder())
 {
     const QDir build(buildFolder());
     QStringList names = {QStringLiteral("fp.dll"), QStringLiteral("mp.dll"),
@@ -23,7 +26,7 @@ ProgramFolder::ProgramFolder(bool withCatalogue)
 
 ProgramFolder::~ProgramFolder()
 {
-    setAppFolder(QString());
+    setAppFolder(m_previous);
 }
 
 QString ProgramFolder::path() const

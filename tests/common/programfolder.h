@@ -9,8 +9,9 @@
 class ProgramFolder
 {
 public:
-    // With withCatalogue false the folder has no ct.s3db.
-    explicit ProgramFolder(bool withCatalogue = true);
+    // With withCatalogue false the folder has no ct.s3db. The folder's name follows the
+    // template when one is given ("my folder XXXXXX" for a name with blanks).
+    explicit ProgramFolder(bool withCatalogue = true, const QString &nameTemplate = QString());
     ~ProgramFolder();
 
     QString path() const;              // ends in "/"
@@ -21,4 +22,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_previous;
 };

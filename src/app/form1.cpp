@@ -1,0 +1,260 @@
+#include "app/form1.h"
+
+#include "app/aboutbox.h"
+#include "app/mainmenu.h"
+#include "app/picturetoolbar.h"
+#include "app/skin.h"
+#include "common/appfolder.h"
+#include "common/appinfo.h"
+#include "common/desktop.h"
+#include "convert/processwindows.h"
+#include "media/conversionlist.h"
+#include "profiles/optionset.h"
+#include "settings/frmset.h"
+#include "settings/settings.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent), m_list(new ConversionList(this)), m_options(new OptionSet(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(MainCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/klevar.png")));
+    buildWindow();
+    connectCommands();
+
+    // The start-up steps, in their order; a step that fails is skipped without a word.
+    Skin::apply(this);
+    Picture4->hide();
+    showOutputFolder();
+}
+
+Form1::~Form1() = default;
+
+QComboBox *Form1::profileChooser() const
+{
+    return m_toolbar->ImageCombo1;
+}
+
+void Form1::buildWindow()
+{
+    m_menu = new MainMenu(this);
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralArea"));
+    m_toolbar = new PictureToolbar(central);
+
+    auto *splitter = new QSplitter(Qt::Horizontal, central);
+    splitter->setObjectName(QStringLiteral("mainSplitter"));
+    splitter->addWidget(buildListArea());
+    splitter->addWidget(buildRightArea());
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+
+    SkinLabel3 = new QLabel(central);
+    SkinLabel3->setObjectName(QStringLiteral("SkinLabel3"));
+    SkinLabel3->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 6);
+    layout->addWidget(m_toolbar);
+    layout->addWidget(splitter, 1);
+    auto *status = new QHBoxLayout;
+    status->setContentsMargins(10, 0, 10, 0);
+    status->addWidget(SkinLabel3);
+    layout->addLayout(status);
+    setCentralWidget(central);
+
+    Picture4 = buildProgressPanel();
+    Picture4->setParent(central);
+    resize(1180, 760);
+}
+
+QWidget *Form1::buildListArea()
+{
+    auto *frame = new QGroupBox(QStringLiteral("Video List"));
+    frame->setObjectName(QStringLiteral("Frame1"));
+    lvwAudioTracks = new QTreeView(frame);
+    lvwAudioTracks->setObjectName(QStringLiteral("lvwAudioTracks"));
+    lvwAudioTracks->setModel(m_list);
+    lvwAudioTracks->setRootIsDecorated(false);
+    lvwAudioTracks->setAlternatingRowColors(true);
+    lvwAudioTracks->setUniformRowHeights(true);
+    lvwAudioTracks->header()->setStretchLastSection(false);
+    lvwAudioTracks->setColumnWidth(ConversionList::FileName, 300);
+    (new QVBoxLayout(frame))->addWidget(lvwAudioTracks);
+    return frame;
+}
+
+QWidget *Form1::buildRightArea()
+{
+    auto *area = new QWidget;
+    auto *layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildPreviewArea());
+    PS1 = new QTreeView(area);
+    PS1->setObjectName(QStringLiteral("PS1"));
+    PS1->setModel(m_options);
+    layout->addWidget(PS1, 1);
+    return area;
+}
+
+QGroupBox *Form1::buildPreviewArea()
+{
+    auto *frame = new QGroupBox(QStringLiteral("Privew"));
+    frame->setObjectName(QStringLiteral("Frame2"));
+    auto *surface = new QWidget(frame);
+    surface->setObjectName(QStringLiteral("Text2"));
+    surface->setMinimumSize(320, 240);
+    surface->setAutoFillBackground(true);
+    QPalette black = surface->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    surface->setPalette(black);
+
+    auto *slider = new QSlider(Qt::Horizontal, frame);
+    slider->setObjectName(QStringLiteral("Slider1"));
+    slider->setRange(0, 100);
+    auto *current = new QLabel(QStringLiteral("Current Time:"), frame);
+    auto *position = new QLabel(QStringLiteral("0:00:00"), frame);
+    position->setObjectName(QStringLiteral("LblCurTime"));
+    auto *total = new QLabel(QStringLiteral("Total time: 0:00:00"), frame);
+    total->setObjectName(QStringLiteral("SkinLabel10"));
+    auto *times = new QHBoxLayout;
+    times->addWidget(current);
+    times->addWidget(position);
+    times->addStretch();
+    times->addWidget(total);
+
+    auto *buttons = new QHBoxLayout;
+    const QList<std::pair<QString, QString>> controls = {
+        {QStringLiteral("cmdPlay"), QStringLiteral("Play")},
+        {QStringLiteral("cmdPause"), QStringLiteral("Pause")},
+        {QStringLiteral("cmdStop"), QStringLiteral("Stop")},
+        {QStringLiteral("cmdBack"), QStringLiteral("Back")},
+        {QStringLiteral("cmdForward"), QStringLiteral("Forward")},
+        {QStringLiteral("Command4"), QStringLiteral("First Frame")},
+        {QStringLiteral("Command5"), QStringLiteral("Last Frames")}};
+    for (const auto &[name, caption] : controls) {
+        auto *b = new QPushButton(caption, frame);
+        b->setObjectName(name);
+        buttons->addWidget(b);
+    }
+    auto *timer = new QTimer(frame);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setInterval(1000);
+
+    auto *layout = new QVBoxLayout(frame);
+    layout->addWidget(surface, 1);
+    layout->addWidget(slider);
+    layout->addLayout(times);
+    layout->addLayout(buttons);
+    return frame;
+}
+
+QFrame *Form1::buildProgressPanel()
+{
+    auto *panel = new QFrame;
+    panel->setObjectName(QStringLiteral("Picture4"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto *elapsedCaption = new QLabel(QStringLiteral("Current video Time:"), panel);
+    auto *elapsed = new QLabel(QStringLiteral("00:00:00"), panel);
+    elapsed->setObjectName(QStringLiteral("SkinLabel2"));
+    auto *frame14 = new QGroupBox(QStringLiteral("Progress...."), panel);
+    frame14->setObjectName(QStringLiteral("Frame14"));
+    auto *totalGroup = new QGroupBox(QStringLiteral("Total Conversion"), frame14);
+    auto *total = new QProgressBar(totalGroup);
+    total->setObjectName(QStringLiteral("prgTotalProgress"));
+    (new QVBoxLayout(totalGroup))->addWidget(total);
+    auto *trackGroup = new QGroupBox(QStringLiteral("Currently Conversion"), frame14);
+    auto *track = new QProgressBar(trackGroup);
+    track->setObjectName(QStringLiteral("prgTrackProgress"));
+    (new QVBoxLayout(trackGroup))->addWidget(track);
+    auto *bars = new QVBoxLayout(frame14);
+    bars->addWidget(totalGroup);
+    bars->addWidget(trackGroup);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), panel);
+    cancel->setObjectName(QStringLiteral("Command1"));
+
+    auto *layout = new QVBoxLayout(panel);
+    auto *top = new QHBoxLayout;
+    top->addWidget(elapsedCaption);
+    top->addWidget(elapsed);
+    top->addStretch();
+    layout->addLayout(top);
+    layout->addWidget(frame14);
+    layout->addWidget(cancel, 0, Qt::AlignRight);
+    auto *timer = new QTimer(panel);
+    timer->setObjectName(QStringLiteral("Timer2"));
+    timer->setInterval(1000);
+    panel->resize(520, 230);
+    return panel;
+}
+
+void Form1::connectCommands()
+{
+    connect(m_menu->action(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
+    connect(m_menu->action(QStringLiteral("options")), &QAction::triggered, this,
+            &Form1::showSettings);
+    connect(m_toolbar->button(QStringLiteral("Image7")), &QToolButton::clicked, this,
+            &Form1::showSettings);
+    connect(m_menu->action(QStringLiteral("helphelp")), &QAction::triggered, this,
+            &Form1::ShowHelp);
+    connect(m_menu->action(QStringLiteral("HomePage")), &QAction::triggered, this,
+            [this] { OpenWebPage(HomePageAddress); });
+    connect(m_menu->action(QStringLiteral("SupportOnline")), &QAction::triggered, this,
+            [this] { OpenWebPage(SupportAddress); });
+    connect(m_menu->action(QStringLiteral("About")), &QAction::triggered, this,
+            &Form1::showAbout);
+}
+
+void Form1::showOutputFolder()
+{
+    SkinLabel3->setText(QStringLiteral("Video Output Folder: ") + Settings::outputFolder());
+}
+
+void Form1::ShowHelp()
+{
+    Desktop::instance().showHelp(AppFolder() + QStringLiteral("help.chm"));
+}
+
+void Form1::OpenWebPage(const QString &address)
+{
+    Desktop::instance().openWebPage(QUrl(address));
+}
+
+void Form1::showSettings()
+{
+    Frmset dialog(this);
+    dialog.exec();
+}
+
+void Form1::showAbout()
+{
+    AboutBox box(this);
+    box.exec();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (PlayerProcessId != 0)
+        SendKeyToPlayer(ProcessWindows::KeyQ);
+    const int selected = profileChooser()->currentIndex();
+    if (selected >= 0)
+        Settings::setProfile(selected + 1);
+    ProcessWindows::stopAll();
+    event->accept();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMainWindow>
+
+class ConversionList;
+class MainMenu;
+class OptionSet;
+class PictureToolbar;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QTreeView;
+
+// Form1: the main window. Its construction is the program's start-up, its close the
+// program's end; every other window is opened from here.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static inline const QString HomePageAddress = QStringLiteral("https://www.klevar.org/");
+    static inline const QString SupportAddress =
+        QStringLiteral("https://www.klevar.org/support/faq.html");
+
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    ConversionList *conversionList() const { return m_list; }
+    OptionSet *options() const { return m_options; }
+    QComboBox *profileChooser() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildWindow();
+    QWidget *buildListArea();
+    QWidget *buildRightArea();
+    QGroupBox *buildPreviewArea();
+    QFrame *buildProgressPanel();
+    void connectCommands();
+    void showOutputFolder();
+
+    void ShowHelp();
+    void OpenWebPage(const QString &address);
+    void showSettings();
+    void showAbout();
+
+    ConversionList *m_list;
+    OptionSet *m_options;
+    MainMenu *m_menu = nullptr;
+    PictureToolbar *m_toolbar = nullptr;
+    QTreeView *lvwAudioTracks = nullptr;
+    QTreeView *PS1 = nullptr;
+    QFrame *Picture4 = nullptr; // the conversion progress panel
+    QLabel *SkinLabel3 = nullptr; // "Video Output Folder: " and the folder
+};

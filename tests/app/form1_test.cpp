@@ -1,0 +1,212 @@
+#include "app/aboutbox.h"
+#include "app/form1.h"
+#include "common/fakedesktop.h"
+#include "common/programfolder.h"
+#include "media/conversionlist.h"
+#include "settings/inifile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace {
+struct Entry
+{
+    QString caption;
+    QString shortcut; // "-" marks a separator
+};
+
+QList<Entry> entriesOf(QMenu *menu)
+{
+    QList<Entry> entries;
+    for (QAction *a : menu->actions())
+        entries.append(a->isSeparator() ? Entry{"-", "-"}
+                                        : Entry{a->text(), a->shortcut().toString()});
+    return entries;
+}
+
+class Form1Test : public ::testing::Test
+{
+protected:
+    void SetUp() override { FakeDesktop::current().reset(); }
+    QAction *action(Form1 &w, const char *name) { return w.findChild<QAction *>(name); }
+    ProgramFolder folder;
+};
+} // namespace
+
+TEST_F(Form1Test, MenusHoldEveryEntryWithItsShortcutInOrder)
+{
+    Form1 w;
+    EXPECT_EQ(w.windowTitle(), "Klevar 4.50");
+    QList<QMenu *> menus;
+    for (QAction *a : w.menuBar()->actions())
+        menus << a->menu();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[0]->title(), "File(&F)");
+    EXPECT_EQ(menus[1]->title(), "Edit(&E)");
+    EXPECT_EQ(menus[2]->title(), "Action(&A)");
+    EXPECT_EQ(menus[3]->title(), "Help(&H)");
+
+    const QList<QList<Entry>> expected = {
+        {{"Add Files", "Ctrl+A"}, {"Remove Selected File", "Ctrl+R"}, {"Clear All Files", "Ctrl+C"},
+         {"-", "-"}, {"Capture Video From DV", ""}, {"-", "-"}, {"Import Video From Youtube", ""},
+         {"-", "-"}, {"Exit", "Ctrl+X"}},
+        {{"Options", "Ctrl+S"}, {"-", "-"}, {"Check for Updates", ""}},
+        {{"Convert Now!", "Ctrl+N"}, {"-", "-"}, {"Play Selected File", "Ctrl+P"}, {"-", "-"},
+         {"Video Clip", "Ctrl+V"}, {"Video Watermarkt", "Ctrl+W"}},
+        {{"Help", "F1"}, {"-", "-"}, {"Video Converter Home Page", "Ctrl+H"},
+         {"Support Online", "Ctrl+T"}, {"-", "-"}, {"About", ""}}};
+    for (int m = 0; m < 4; ++m) {
+        const QList<Entry> actual = entriesOf(menus[m]);
+        ASSERT_EQ(actual.size(), expected[m].size()) << m;
+        for (int i = 0; i < actual.size(); ++i) {
+            EXPECT_EQ(actual[i].caption, expected[m][i].caption);
+            EXPECT_EQ(actual[i].shortcut, expected[m][i].shortcut) << actual[i].caption.toStdString();
+        }
+    }
+    for (const char *name : {"AddFiles", "BurnNow", "videowatermarkt", "helphelp", "About"})
+        EXPECT_NE(action(w, name), nullptr) << name;
+}
+
+TEST_F(Form1Test, ToolbarPicturesRunLeftToRightAndAreFlat)
+{
+    Form1 w;
+    w.show();
+    QApplication::processEvents();
+    const QStringList names = {"Image1", "Image2", "Image9", "Image11", "Image10", "Image8", "Image7"};
+    const QStringList captions = {"Add Files", "Remove File", "Clear All", "CONVERT NOW",
+                                  "Clip", "WaterMark", "Options"};
+    int lastX = -1;
+    for (int i = 0; i < names.size(); ++i) {
+        auto *b = w.findChild<QToolButton *>(names[i]);
+        ASSERT_NE(b, nullptr) << names[i].toStdString();
+        EXPECT_EQ(b->text(), captions[i]);
+        EXPECT_TRUE(b->autoRaise());
+        const int x = b->mapTo(&w, QPoint(0, 0)).x();
+        EXPECT_GT(x, lastX) << names[i].toStdString();
+        lastX = x;
+    }
+    auto *to = w.findChild<QLabel *>("Label3");
+    ASSERT_NE(to, nullptr);
+    EXPECT_EQ(to->text(), "To:");
+    EXPECT_GT(to->mapTo(&w, QPoint(0, 0)).x(), lastX);
+    EXPECT_GT(w.profileChooser()->mapTo(&w, QPoint(0, 0)).x(), to->mapTo(&w, QPoint(0, 0)).x());
+}
+
+TEST_F(Form1Test, ListColumnsPanelsAndLabelsAtStart)
+{
+    Form1 w;
+    auto *list = w.findChild<QTreeView *>("lvwAudioTracks");
+    ASSERT_NE(list, nullptr);
+    auto *model = list->model();
+    const QStringList columns = {"File Name", "Start", "End", "Size", "Format", "Status",
+                                 "Video Time", "Watermark"};
+    ASSERT_EQ(model->columnCount(), columns.size());
+    EXPECT_EQ(model->rowCount(), 0);
+    for (int c = 0; c < columns.size(); ++c) {
+        EXPECT_EQ(model->headerData(c, Qt::Horizontal).toString(), columns[c]);
+        const auto align = Qt::Alignment(model->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
+        const bool centred = columns[c] == "End" || columns[c] == "Size";
+        EXPECT_EQ(bool(align & Qt::AlignHCenter), centred) << columns[c].toStdString();
+    }
+    for (int c = 1; c < columns.size(); ++c)
+        EXPECT_GT(list->columnWidth(0), list->columnWidth(c));
+
+    auto *panel = w.findChild<QFrame *>("Picture4");
+    ASSERT_NE(panel, nullptr);
+    w.show();
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_NE(w.findChild<QWidget *>("PS1"), nullptr);
+    EXPECT_EQ(w.findChild<QLabel *>("SkinLabel10")->text(), "Total time: 0:00:00");
+    EXPECT_EQ(w.findChild<QLabel *>("SkinLabel3")->text(),
+              "Video Output Folder: " + folder.path().chopped(1));
+}
+
+TEST_F(Form1Test, OutputFolderLabelShowsTheStoredFolder)
+{
+    IniFile::write(folder.settingsFile(), "set", "outputfolder", "/srv/Converted videos");
+    Form1 w;
+    EXPECT_EQ(w.findChild<QLabel *>("SkinLabel3")->text(),
+              "Video Output Folder: /srv/Converted videos");
+}
+
+TEST_F(Form1Test, ClosingWritesTheChosenPositionOrNothing)
+{
+    {
+        Form1 w;
+        w.show();
+        w.close();
+    }
+    EXPECT_FALSE(QFile::exists(folder.settingsFile()));
+    {
+        Form1 w;
+        for (int i = 1; i <= 12; ++i)
+            w.profileChooser()->addItem(QString("entry %1").arg(i));
+        w.profileChooser()->setCurrentIndex(6);
+        w.show();
+        action(w, "exit")->trigger();
+        EXPECT_FALSE(w.isVisible());
+    }
+    EXPECT_EQ(IniFile::read(folder.settingsFile(), "set", "profile"), "7");
+}
+
+TEST_F(Form1Test, HelpAndWebPagesGoThroughTheDesktop)
+{
+    ProgramFolder blanks(true, "Klevar program $HOME XXXXXX"); // the viewer gets it whole
+    Form1 w;
+    action(w, "helphelp")->trigger();
+    action(w, "HomePage")->trigger();
+    action(w, "SupportOnline")->trigger();
+    const auto &calls = FakeDesktop::current().calls;
+    ASSERT_EQ(calls.size(), 3);
+    EXPECT_EQ(calls[0].what, "help");
+    EXPECT_EQ(calls[0].text, blanks.path() + "help.chm");
+    EXPECT_EQ(calls[1].text, Form1::HomePageAddress);
+    EXPECT_EQ(calls[2].text, Form1::SupportAddress);
+    EXPECT_TRUE(QUrl(Form1::SupportAddress).isValid());
+}
+
+TEST_F(Form1Test, OptionsAndAboutOpenModalWindows)
+{
+    Form1 w;
+    w.show();
+    QStringList opened;
+    auto closeModal = [&opened] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal) {
+            opened << modal->objectName() + ":" + modal->windowTitle();
+            modal->close();
+        }
+    };
+    QTimer::singleShot(50, closeModal);
+    action(w, "options")->trigger();
+    QTimer::singleShot(50, closeModal);
+    w.findChild<QToolButton *>("Image7")->click();
+    QTimer::singleShot(50, closeModal);
+    action(w, "About")->trigger();
+    EXPECT_EQ(opened, QStringList({"Frmset:Video Options", "Frmset:Video Options", "About:About"}));
+    EXPECT_FALSE(QFile::exists(folder.settingsFile())); // closing the dialog writes nothing
+}
+
+TEST(AboutBox, ShowsTheNoticesAsWritten)
+{
+    AboutBox box;
+    QStringList texts;
+    for (QLabel *l : box.findChildren<QLabel *>())
+        texts << l->text();
+    const QString all = texts.join("\n");
+    EXPECT_TRUE(all.contains("Thank you for using Klevar"));
+    EXPECT_TRUE(all.contains("MPlayer is licensed under the GUN General Public License Version 2.\n"
+                             "FFmpeg is licensed under the GUN General Public License."));
+    EXPECT_TRUE(all.contains("This product includes software developed by the MPlayer Project.\n\n"
+                             "This product includes software developed by the FFMpeg Project."));
+}
