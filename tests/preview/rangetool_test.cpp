@@ -1,7 +1,6 @@
 #include "preview/rangetool.h"
+#include "thumbdrag.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -9,25 +8,6 @@ namespace {
 QWidget *thumb(RangeTool &tool, const char *name)
 {
     return tool.findChild<QWidget *>(QLatin1String(name));
-}
-
-void send(QWidget *target, QEvent::Type type, int localX)
-{
-    const QPointF local(localX, 7);
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, local, target->mapToGlobal(local), Qt::LeftButton, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-// Grabs the thumb at its tip (x 7) and moves its left edge to each of the given edges in
-// turn, then lets go.
-void drag(QWidget *t, std::initializer_list<int> leftEdges)
-{
-    send(t, QEvent::MouseButtonPress, 7);
-    for (int edge : leftEdges)
-        send(t, QEvent::MouseMove, edge - t->x() + 7);
-    send(t, QEvent::MouseButtonRelease, 7);
 }
 
 // 117 pixels wide: a track of 100 pixels, one per value of the default scale.
@@ -98,15 +78,15 @@ TEST(RangeTool, DraggingFollowsThePixelsAndStopsAtTheEnds)
     QSignalSpy scroll(&tool, &RangeTool::Scroll);
     QSignalSpy change(&tool, &RangeTool::Change);
     QWidget *lower = thumb(tool, "picBottom");
-    drag(lower, {37});
+    dragThumb(lower, {37});
     EXPECT_EQ(tool.LowerValue(), 37);
     EXPECT_EQ(lower->x(), 37);
     EXPECT_EQ(scroll.count(), 1);
     EXPECT_EQ(change.count(), 1);
 
-    drag(lower, {-40});
+    dragThumb(lower, {-40});
     EXPECT_EQ(tool.LowerValue(), 0);
-    drag(thumb(tool, "picTop"), {260});
+    dragThumb(thumb(tool, "picTop"), {260});
     EXPECT_EQ(tool.UpperValue(), 100);
     EXPECT_EQ(thumb(tool, "picTop")->x(), 100);
 }
@@ -115,19 +95,19 @@ TEST(RangeTool, ThumbPushesTheOtherAndGivesItBackInTheSameDrag)
 {
     Tool tool;
     QWidget *lower = thumb(tool, "picBottom");
-    send(lower, QEvent::MouseButtonPress, 7);
-    send(lower, QEvent::MouseMove, 90 - lower->x() + 7);
+    sendMouse(lower, QEvent::MouseButtonPress, 7);
+    moveThumbTo(lower, 90);
     EXPECT_EQ(tool.LowerValue(), 90);
     EXPECT_EQ(tool.UpperValue(), 90);
-    send(lower, QEvent::MouseMove, 50 - lower->x() + 7);
+    moveThumbTo(lower, 50);
     EXPECT_EQ(tool.LowerValue(), 50);
     EXPECT_EQ(tool.UpperValue(), 75);
-    send(lower, QEvent::MouseButtonRelease, 7);
+    sendMouse(lower, QEvent::MouseButtonRelease, 7);
 
-    drag(thumb(tool, "picTop"), {10, 60});
+    dragThumb(thumb(tool, "picTop"), {10, 60});
     EXPECT_EQ(tool.UpperValue(), 60);
     EXPECT_EQ(tool.LowerValue(), 50);
-    drag(thumb(tool, "picTop"), {10});
+    dragThumb(thumb(tool, "picTop"), {10});
     EXPECT_EQ(tool.LowerValue(), 10);
 }
 
@@ -135,20 +115,20 @@ TEST(RangeTool, LockedThumbIsAWallAndCannotBeDragged)
 {
     Tool tool;
     tool.setUpperLocked(true);
-    drag(thumb(tool, "picBottom"), {95});
+    dragThumb(thumb(tool, "picBottom"), {95});
     EXPECT_EQ(tool.LowerValue(), 75);
     EXPECT_EQ(tool.UpperValue(), 75);
 
     tool.setUpperLocked(false);
     tool.setLowerValue(25);
     tool.setLowerLocked(true);
-    drag(thumb(tool, "picTop"), {5});
+    dragThumb(thumb(tool, "picTop"), {5});
     EXPECT_EQ(tool.UpperValue(), 25);
     EXPECT_EQ(tool.LowerValue(), 25);
 
     QSignalSpy scroll(&tool, &RangeTool::Scroll);
     QSignalSpy change(&tool, &RangeTool::Change);
-    drag(thumb(tool, "picBottom"), {60});
+    dragThumb(thumb(tool, "picBottom"), {60});
     EXPECT_EQ(tool.LowerValue(), 25);
     EXPECT_EQ(scroll.count(), 0);
     EXPECT_EQ(change.count(), 1);
@@ -186,7 +166,7 @@ TEST(RangeTool, EmptyScaleLeavesThumbsAndDragsToMin)
     const QPoint upperBefore = thumb(tool, "picTop")->pos();
     tool.UpdatePosition();
     EXPECT_EQ(thumb(tool, "picTop")->pos(), upperBefore);
-    drag(thumb(tool, "picTop"), {90});
+    dragThumb(thumb(tool, "picTop"), {90});
     EXPECT_EQ(tool.UpperValue(), 50);
     EXPECT_EQ(tool.LowerValue(), 50);
 }
@@ -241,7 +221,7 @@ TEST(RangeTool, ReportsPropertyChanges)
     QSignalSpy changed(&tool, &RangeTool::propertyChanged);
     tool.setEnabled(false);
     tool.setBorderStyle(1);
-    drag(thumb(tool, "picBottom"), {40}); // a disabled control takes no drag
+    dragThumb(thumb(tool, "picBottom"), {40}); // a disabled control takes no drag
     EXPECT_EQ(tool.LowerValue(), 25);
     ASSERT_GE(changed.count(), 2);
     EXPECT_EQ(changed.at(0).at(0).toString(), "Enabled");
