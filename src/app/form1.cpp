@@ -64,6 +64,7 @@ void Form1::buildWindow()
     splitter->addWidget(buildRightArea());
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({640, 500});
 
     SkinLabel3 = new QLabel(central);
     SkinLabel3->setObjectName(QStringLiteral("SkinLabel3"));
@@ -72,7 +73,10 @@ void Form1::buildWindow()
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 6);
     layout->addWidget(m_toolbar);
-    layout->addWidget(splitter, 1);
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(8, 4, 8, 0);
+    body->addWidget(splitter);
+    layout->addLayout(body, 1);
     auto *status = new QHBoxLayout;
     status->setContentsMargins(10, 0, 10, 0);
     status->addWidget(SkinLabel3);

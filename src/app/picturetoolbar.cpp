@@ -8,6 +8,7 @@
 PictureToolbar::PictureToolbar(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picToolbar"));
+    setAttribute(Qt::WA_StyledBackground);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
