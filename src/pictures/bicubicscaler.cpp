@@ -102,8 +102,8 @@ QImage BicubicScaler::scaled(const QImage &source, int width, int height)
         for (int x = 0; x < width; ++x) {
             float c[4] = {0, 0, 0, 0};
             for (int k = 0; k < t.weights.size(); ++k) {
-                const float *in = rows.constData()
-                                  + (qsizetype(clampIndex(t.first + k, sh)) * width + x) * 4;
+                const float *in =
+                    rows.constData() + (qsizetype(clampIndex(t.first + k, sh)) * width + x) * 4;
                 const float w = t.weights[k];
                 for (int ch = 0; ch < 4; ++ch)
                     c[ch] += w * in[ch];

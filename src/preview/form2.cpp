@@ -146,7 +146,7 @@ void Form2::buildLayout()
     right->addStretch();
     right->addLayout(buttons);
 
-    m_preview->surface()->setMinimumSize(400, 300);
+    m_preview->surface()->setMinimumSize(480, 300);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_preview, 1);
     layout->addLayout(right);
@@ -162,7 +162,8 @@ QWidget *Form2::buildClipGroup()
         {"Start Time", Text1}, {"End Time", Text2}, {"Clip Time", Text3}};
     int column = 0;
     for (const auto &[caption, field] : fields) {
-        field->setMaximumWidth(80);
+        field->setMinimumWidth(84);
+        field->setMaximumWidth(96);
         grid->addWidget(new QLabel(QString::fromLatin1(caption), group), 1, column++);
         grid->addWidget(field, 1, column++);
     }
@@ -179,14 +180,14 @@ QWidget *Form2::buildWatermarkGroups()
     auto *place = new QGroupBox(QStringLiteral("WaterMark Place"), box);
     auto *placeLayout = new QVBoxLayout(place);
     placeLayout->addWidget(Combo1);
-    placeLayout->addStretch();
     layout->addWidget(place, 1, 0);
+    layout->setRowStretch(2, 1);
 
     auto *image = new QGroupBox(QStringLiteral("Image"), box);
     auto *imageLayout = new QHBoxLayout(image);
     imageLayout->addWidget(Image1);
     imageLayout->addWidget(Image3, 0, Qt::AlignBottom);
-    layout->addWidget(image, 0, 1, 2, 1);
+    layout->addWidget(image, 0, 1, 3, 1);
     layout->setColumnStretch(0, 1);
     return box;
 }
@@ -194,6 +195,17 @@ QWidget *Form2::buildWatermarkGroups()
 void Form2::load()
 {
     Skin::apply(this);
+    // A light window would swallow the thumbs' highlights: give them a face of their own.
+    // Set after the skin, which polishes the palettes of the window's controls.
+    ensurePolished();
+    RangeTool1->ensurePolished();
+    QPalette thumbs = RangeTool1->palette();
+    thumbs.setColor(QPalette::Button, QColor(0xd6, 0xe4, 0xfb));
+    thumbs.setColor(QPalette::Light, Qt::white);
+    thumbs.setColor(QPalette::Midlight, QColor(0xe9, 0xee, 0xf6));
+    thumbs.setColor(QPalette::Dark, QColor(0x7f, 0x8e, 0xa6));
+    thumbs.setColor(QPalette::Shadow, QColor(0x3d, 0x4a, 0x5e));
+    RangeTool1->setPalette(thumbs);
     const ClipState &clip = ClipState::instance();
     Text1->setText(clip.ClipStart);
     Text2->setText(clip.ClipEnd);
@@ -243,8 +255,8 @@ bool Form2::showPicture(const QString &fileName)
     qint32 width = -1;
     qint32 height = -1;
     try {
-        const QImage picture = LoadPictureFile(fileName, width, height,
-                                               colourCode(palette().color(QPalette::Window)), false);
+        const QImage picture = LoadPictureFile(
+            fileName, width, height, colourCode(palette().color(QPalette::Window)), false);
         Image1->setPixmap(QPixmap::fromImage(picture));
     } catch (const PictureLoadError &) {
         return false;

@@ -55,8 +55,8 @@ private:
     QLineEdit *Text2; // "End Time"
     QLineEdit *Text3; // "Clip Time"
     RangeTool *RangeTool1;
-    QCheckBox *Check1; // "Enable WaterMark"
-    QComboBox *Combo1; // the watermark's place
+    QCheckBox *Check1;  // "Enable WaterMark"
+    QComboBox *Combo1;  // the watermark's place
     PictureBox *Image1; // the watermark's thumbnail; a click chooses the picture
     PictureBox *Image3; // a click removes the picture
     PreviewPanel *m_preview;

@@ -21,9 +21,10 @@ QString PlayerCommand::options(Blanks blanks)
         break;
     }
     // The installed player refuses a "-priority" option, so there is none.
-    return QStringLiteral(" -framedrop   -colorkey  0  -nokeepaspect   -framedrop   -autosync   100")
-           + QString(beforeVo, QLatin1Char(' ')) + QStringLiteral("-vo gl2")
-           + QString(beforeVf, QLatin1Char(' ')) + QStringLiteral("-vf   screenshot ");
+    return QStringLiteral(
+               " -framedrop   -colorkey  0  -nokeepaspect   -framedrop   -autosync   100") +
+           QString(beforeVo, QLatin1Char(' ')) + QStringLiteral("-vo gl2") +
+           QString(beforeVf, QLatin1Char(' ')) + QStringLiteral("-vf   screenshot ");
 }
 
 CommandLine PlayerCommand::build(const QString &file, qint64 windowId, std::optional<qint32> start,
@@ -34,8 +35,9 @@ CommandLine PlayerCommand::build(const QString &file, qint64 windowId, std::opti
     if (start)
         command.addText(QStringLiteral(" -ss ") + QString::number(*start));
     // The number has a sign position: a blank when it is not negative.
-    command.addText(QStringLiteral(" -wid ") + (windowId < 0 ? QStringLiteral("-") : QStringLiteral(" "))
-                    + QString::number(qAbs(windowId)));
+    command.addText(QStringLiteral(" -wid ") +
+                    (windowId < 0 ? QStringLiteral("-") : QStringLiteral(" ")) +
+                    QString::number(qAbs(windowId)));
     command.addText(options(blanks));
     command.addQuoted(file);
     return command;

@@ -21,13 +21,15 @@
 namespace {
 qint32 secondsOf(const QString &timeText)
 {
-    return qint32(qMin<qint64>(TimeText::secondsOrZero(timeText), std::numeric_limits<qint32>::max()));
+    return qint32(
+        qMin<qint64>(TimeText::secondsOrZero(timeText), std::numeric_limits<qint32>::max()));
 }
 } // namespace
 
 PreviewPanel::PreviewPanel(Role role, QWidget *parent)
-    : QWidget(parent), m_role(role), m_player(new PreviewPlayer(this)), m_surface(new QWidget(this)),
-      m_slider(new QSlider(Qt::Horizontal, this)), LblCurTime(new QLabel(QStringLiteral("0:00:00"), this)),
+    : QWidget(parent), m_role(role), m_player(new PreviewPlayer(this)),
+      m_surface(new QWidget(this)), m_slider(new QSlider(Qt::Horizontal, this)),
+      LblCurTime(new QLabel(QStringLiteral("0:00:00"), this)),
       SkinLabel10(new QLabel(QStringLiteral("Total time: 0:00:00"), this)), Timer1(new QTimer(this))
 {
     const bool main = role == Role::Main;
@@ -194,7 +196,8 @@ void PreviewPanel::lastFrames()
 void PreviewPanel::seek()
 {
     PreviewState &state = PreviewState::instance();
-    state.PreviewElapsed = qint32(roundHalfEven(double(qint64(state.PreviewTotal) * m_slider->value()) / 100));
+    state.PreviewElapsed =
+        qint32(roundHalfEven(double(qint64(state.PreviewTotal) * m_slider->value()) / 100));
     LblCurTime->setText(TimeText::clock(state.PreviewElapsed));
     if (state.PreviewElapsed < state.PreviewTotal) {
         SendKeyToPlayer(ProcessWindows::KeyQ);
@@ -210,7 +213,8 @@ void PreviewPanel::tick()
     PreviewState &state = PreviewState::instance();
     state.PreviewElapsed += 1;
     if (state.PreviewTotal != 0) {
-        const qint64 percent = roundHalfEven(double(state.PreviewElapsed) / state.PreviewTotal * 100);
+        const qint64 percent =
+            roundHalfEven(double(state.PreviewElapsed) / state.PreviewTotal * 100);
         // Past the end (after "Last Frames") the slider stays where it is.
         if (percent >= m_slider->minimum() && percent <= m_slider->maximum())
             m_slider->setValue(int(percent));

@@ -68,8 +68,8 @@ void RangeThumb::paintEvent(QPaintEvent *)
 
 void RangeThumb::paintTriangle(QPainter &painter)
 {
-    const QColor background = m_tool->palette().color(QPalette::Window);
-    const QColor face = palette().color(QPalette::Button);
+    const QColor background = m_tool->containerColor();
+    const QColor face = m_tool->palette().color(QPalette::Button);
     for (int i = 0; i < RangeTool::ThumbSize; ++i) {
         const qreal y = m_role == Role::Lower ? 14 - i : i;
         painter.setPen(background);
@@ -94,7 +94,7 @@ void RangeThumb::paintOutline(QPainter &painter)
         break;
     }
     for (const Line &line : lines) {
-        painter.setPen(colourOf(palette(), line.shade));
+        painter.setPen(colourOf(m_tool->palette(), line.shade));
         painter.drawLine(line.x1, line.y1, line.x2, line.y2);
     }
 }

@@ -163,6 +163,14 @@ QColor RangeTool::fillColor() const
     return QColor(m_color & 0xff, (m_color >> 8) & 0xff, (m_color >> 16) & 0xff);
 }
 
+QColor RangeTool::containerColor() const
+{
+    const QWidget *container = parentWidget();
+    if (!container)
+        return palette().color(QPalette::Window);
+    return container->palette().color(container->backgroundRole());
+}
+
 void RangeTool::updateBarColour()
 {
     QPalette pal = shpFill->palette();
@@ -179,10 +187,12 @@ void RangeTool::UpdatePosition()
     if (m_trackWidth != 0)
         m_valuePerPixel = float(m_span) / float(m_trackWidth);
     if (m_span != 0) {
-        const qint64 upper = roundHalfEven(double(m_upperValue - qint64(m_min)) / m_span * m_trackWidth);
+        const qint64 upper =
+            roundHalfEven(double(m_upperValue - qint64(m_min)) / m_span * m_trackWidth);
         if (fitsInt(upper))
             picTop->move(int(upper), 0);
-        const qint64 lower = roundHalfEven(double(m_lowerValue - qint64(m_min)) / m_span * m_trackWidth);
+        const qint64 lower =
+            roundHalfEven(double(m_lowerValue - qint64(m_min)) / m_span * m_trackWidth);
         if (fitsInt(lower))
             picBottom->move(int(lower), height() - picBottom->height());
     }
@@ -424,7 +434,7 @@ void RangeTool::changeEvent(QEvent *event)
 void RangeTool::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().color(QPalette::Window));
+    p.fillRect(rect(), containerColor());
     const QRect frame(QPoint(4, picTop->height()),
                       QPoint(width() - 4 - 1, height() - picBottom->height() - 1));
     if (!isEnabled()) {

@@ -50,6 +50,8 @@ public:
     void setColor(quint32 color);
     // The bar's colour with system colour codes resolved through the palette.
     QColor fillColor() const;
+    // The background of the widget the control sits on, which the control takes as its own.
+    QColor containerColor() const;
 
     // Places both thumbs and the bar from the current values; each step that cannot be
     // computed (no span, no track) is skipped and the next one runs.

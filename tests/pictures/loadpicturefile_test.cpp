@@ -31,8 +31,8 @@ struct Pictures : ::testing::Test
 
 bool near(QColor a, QColor b, int tolerance = 3)
 {
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
-           && qAbs(a.blue() - b.blue()) <= tolerance;
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
+           qAbs(a.blue() - b.blue()) <= tolerance;
 }
 
 ::testing::AssertionResult colourAt(const QImage &image, int x, int y, QColor expected)
@@ -40,8 +40,9 @@ bool near(QColor a, QColor b, int tolerance = 3)
     const QColor got = image.pixelColor(x, y);
     if (near(got, expected))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << x << "," << y << ") is " << got.name().toStdString()
-                                         << ", expected " << expected.name().toStdString();
+    return ::testing::AssertionFailure()
+           << "(" << x << "," << y << ") is " << got.name().toStdString() << ", expected "
+           << expected.name().toStdString();
 }
 } // namespace
 
@@ -81,7 +82,8 @@ TEST_F(Pictures, WideAndTallImagesKeepTheirShapeAtTheTopLeftOrStretch)
 
     for (const QString &path : {wide, tall}) {
         picture = LoadPictureFile(path, w, h, Blue, false);
-        for (QPoint p : {QPoint(0, 0), QPoint(99, 0), QPoint(0, 99), QPoint(99, 99), QPoint(50, 50)})
+        for (QPoint p :
+             {QPoint(0, 0), QPoint(99, 0), QPoint(0, 99), QPoint(99, 99), QPoint(50, 50)})
             EXPECT_TRUE(colourAt(picture, p.x(), p.y(), Qt::red));
     }
 }

@@ -125,8 +125,10 @@ TEST_F(Editor, DraggedThumbsShowTheTimesAndOkWritesThem)
 TEST_F(Editor, TimesAreComparedAsTimes)
 {
     open();
-    const QList<std::pair<QString, QString>> refused = {
-        {"0:01:00", "0:01:00"}, {"10:00:00", "9:00:00"}, {"abc", "0:01:00"}, {"0:00:10", "1:75:00"}};
+    const QList<std::pair<QString, QString>> refused = {{"0:01:00", "0:01:00"},
+                                                        {"10:00:00", "9:00:00"},
+                                                        {"abc", "0:01:00"},
+                                                        {"0:00:10", "1:75:00"}};
     for (const auto &[start, end] : refused) {
         FakeDesktop::current().reset();
         typeTimes(start, end);

@@ -22,16 +22,16 @@ TEST(PlayerCommand, PathsStayWholeArguments)
     setAppFolder("/opt/klevar app");
     const QString file = "/videos/a \"b\"; $(rm -rf x).avi";
     const CommandLine c = PlayerCommand::build(file, 4194307, 25, PlayerCommand::Blanks::Vo3Vf3);
-    EXPECT_EQ(c.text(), "\"/opt/klevar app/mp.dll\" -ss 25 -wid  4194307"
-                            + PlayerCommand::options(PlayerCommand::Blanks::Vo3Vf3) + "\"" + file
-                            + "\"");
+    EXPECT_EQ(c.text(), "\"/opt/klevar app/mp.dll\" -ss 25 -wid  4194307" +
+                            PlayerCommand::options(PlayerCommand::Blanks::Vo3Vf3) + "\"" + file +
+                            "\"");
     EXPECT_EQ(c.program(), "/opt/klevar app/mp.dll");
     EXPECT_EQ(c.arguments().first(), "-ss");
     EXPECT_EQ(c.arguments().last(), file);
     EXPECT_EQ(c.arguments().mid(2, 2), QStringList({"-wid", "4194307"}));
 
-    const CommandLine negative = PlayerCommand::build("/v.avi", -12, std::nullopt,
-                                                      PlayerCommand::Blanks::Vo3Vf2);
+    const CommandLine negative =
+        PlayerCommand::build("/v.avi", -12, std::nullopt, PlayerCommand::Blanks::Vo3Vf2);
     EXPECT_TRUE(negative.text().startsWith("\"/opt/klevar app/mp.dll\" -wid -12 -framedrop"));
     setAppFolder(QString());
 }

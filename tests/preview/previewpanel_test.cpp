@@ -9,13 +9,13 @@
 #include "preview/previewstate.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -95,10 +95,10 @@ TEST_F(Preview, PlayShowsTheVideoInTheSurface)
 
     panel.playRow(list, 0);
     EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
-              "\"" + folder.path() + "mp.dll\" -wid  " + wid()
-                  + " -framedrop   -colorkey  0  -nokeepaspect   -framedrop   -autosync   100   "
-                    "-vo gl2  -vf   screenshot \""
-                  + fixture() + "\"");
+              "\"" + folder.path() + "mp.dll\" -wid  " + wid() +
+                  " -framedrop   -colorkey  0  -nokeepaspect   -framedrop   -autosync   100   "
+                  "-vo gl2  -vf   screenshot \"" +
+                  fixture() + "\"");
     EXPECT_NE(PlayerProcessId, 0);
     EXPECT_EQ(PreviewState::instance().CurrentPreviewFile, fixture());
     EXPECT_EQ(label("SkinLabel10"), "Total time:0:00:10");
@@ -156,8 +156,8 @@ TEST_F(Preview, ReleasingTheSliderSeeks)
     QTest::mouseRelease(slider(), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
-              "\"" + folder.path() + "mp.dll\" -ss 5 -wid  " + wid()
-                  + PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf2) + "\"" + fixture() + "\"");
+              "\"" + folder.path() + "mp.dll\" -ss 5 -wid  " + wid() +
+                  PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf2) + "\"" + fixture() + "\"");
     EXPECT_EQ(label("LblCurTime"), "0:00:05");
     EXPECT_EQ(PreviewState::instance().PreviewElapsed, 5);
     EXPECT_TRUE(panel.timer()->isActive());
@@ -197,8 +197,8 @@ TEST_F(Preview, CountFollowsTheClockNotThePlayer)
 
     panel.findChild<QPushButton *>("Command4")->click();
     EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
-              "\"" + folder.path() + "mp.dll\" -wid  " + wid()
-                  + PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf1) + "\"" + fixture() + "\"");
+              "\"" + folder.path() + "mp.dll\" -wid  " + wid() +
+                  PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf1) + "\"" + fixture() + "\"");
     EXPECT_EQ(PreviewState::instance().PreviewElapsed, 0);
     EXPECT_TRUE(panel.timer()->isActive());
     EXPECT_TRUE(showsVideo(panel.surface(), 3000));
@@ -215,15 +215,17 @@ TEST_F(Preview, EditorPanelPlaysTheClipFile)
     ClipState::instance().ClipFile = fixture();
     ClipState::instance().ClipVideoTime = "0:00:10";
     editor.findChild<QPushButton *>("cmdPlay")->click();
-    const QString head = "\"" + folder.path() + "mp.dll\" -wid  "
-                         + QString::number(editor.surface()->winId());
+    const QString head =
+        "\"" + folder.path() + "mp.dll\" -wid  " + QString::number(editor.surface()->winId());
     EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
-              head + PlayerCommand::options(PlayerCommand::Blanks::Vo3Vf3) + "\"" + fixture() + "\"");
+              head + PlayerCommand::options(PlayerCommand::Blanks::Vo3Vf3) + "\"" + fixture() +
+                  "\"");
     EXPECT_EQ(editor.findChild<QLabel *>("SkinLabel10")->text(), "Total time:0:00:10");
     EXPECT_TRUE(showsVideo(editor.surface(), 3000));
     editor.firstFrame();
     EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
-              head + PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf2) + "\"" + fixture() + "\"");
+              head + PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf2) + "\"" + fixture() +
+                  "\"");
 }
 
 TEST_F(Preview, NoPlayerOutlivesItsPanel)

@@ -186,9 +186,8 @@ TEST(RangeTool, PersistedEntriesRoundTrip)
     QStringList names;
     for (const RangeTool::Entry &entry : tool.persistedEntries())
         names << entry.name;
-    EXPECT_EQ(names, QStringList({"Min", "Max", "LowerValue", "UpperValue", "Color",
-                                  "LowerVisible", "UpperVisible", "LowerLocked", "UpperLocked",
-                                  "BorderStyle"}));
+    EXPECT_EQ(names, QStringList({"Min", "Max", "LowerValue", "UpperValue", "Color", "LowerVisible",
+                                  "UpperVisible", "LowerLocked", "UpperLocked", "BorderStyle"}));
 
     tool.setMax(600);
     tool.setMin(10);
