@@ -9,6 +9,8 @@
 #include "common/desktop.h"
 #include "convert/processwindows.h"
 #include "media/conversionlist.h"
+#include "media/conversionlistview.h"
+#include "media/queuecontroller.h"
 #include "profiles/optionset.h"
 #include "settings/frmset.h"
 #include "settings/settings.h"
@@ -30,7 +32,8 @@
 #include <QVBoxLayout>
 
 Form1::Form1(QWidget *parent)
-    : QMainWindow(parent), m_list(new ConversionList(this)), m_options(new OptionSet(this))
+    : QMainWindow(parent), m_list(new ConversionList(this)), m_options(new OptionSet(this)),
+      m_queue(new QueueController(m_list, m_options, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(MainCaption));
@@ -92,14 +95,8 @@ QWidget *Form1::buildListArea()
 {
     auto *frame = new QGroupBox(QStringLiteral("Video List"));
     frame->setObjectName(QStringLiteral("Frame1"));
-    lvwAudioTracks = new QTreeView(frame);
-    lvwAudioTracks->setObjectName(QStringLiteral("lvwAudioTracks"));
-    lvwAudioTracks->setModel(m_list);
-    lvwAudioTracks->setRootIsDecorated(false);
-    lvwAudioTracks->setAlternatingRowColors(true);
-    lvwAudioTracks->setUniformRowHeights(true);
-    lvwAudioTracks->header()->setStretchLastSection(false);
-    lvwAudioTracks->setColumnWidth(ConversionList::FileName, 300);
+    lvwAudioTracks = new ConversionListView(frame);
+    lvwAudioTracks->setQueue(m_queue);
     (new QVBoxLayout(frame))->addWidget(lvwAudioTracks);
     return frame;
 }
@@ -210,6 +207,28 @@ QFrame *Form1::buildProgressPanel()
 
 void Form1::connectCommands()
 {
+    const auto onCommand = [this](const QString &menuEntry, const QString &picture,
+                                  auto handler) {
+        connect(m_menu->action(menuEntry), &QAction::triggered, this, handler);
+        if (!picture.isEmpty())
+            connect(m_toolbar->button(picture), &QToolButton::clicked, this, handler);
+    };
+    onCommand(QStringLiteral("AddFiles"), QStringLiteral("Image1"),
+              [this] { m_queue->addByDialog(this); });
+    onCommand(QStringLiteral("RemoveSelectedFile"), QStringLiteral("Image2"),
+              [this] { m_queue->removeSelected(); });
+    onCommand(QStringLiteral("ClearAllFiles"), QStringLiteral("Image9"),
+              [this] { m_queue->clearAll(); });
+    onCommand(QStringLiteral("videoclip"), QStringLiteral("Image10"),
+              [this] { m_queue->openClipEditor(); });
+    onCommand(QStringLiteral("videowatermarkt"), QStringLiteral("Image8"),
+              [this] { m_queue->openClipEditor(); });
+    // Capture and the downloader come with later versions; their entries stay visible.
+    for (QAction *later : {m_menu->action(QStringLiteral("Capture")),
+                           m_menu->action(QStringLiteral("importvideo")),
+                           lvwAudioTracks->captureAction(), lvwAudioTracks->importAction()})
+        later->setEnabled(false);
+
     connect(m_menu->action(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
     connect(m_menu->action(QStringLiteral("options")), &QAction::triggered, this,
             &Form1::showSettings);

@@ -3,6 +3,8 @@
 #include <QMainWindow>
 
 class ConversionList;
+class ConversionListView;
+class QueueController;
 class MainMenu;
 class OptionSet;
 class PictureToolbar;
@@ -29,6 +31,7 @@ public:
     ConversionList *conversionList() const { return m_list; }
     OptionSet *options() const { return m_options; }
     QComboBox *profileChooser() const;
+    QueueController *queue() const { return m_queue; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -49,9 +52,10 @@ private:
 
     ConversionList *m_list;
     OptionSet *m_options;
+    QueueController *m_queue;
     MainMenu *m_menu = nullptr;
     PictureToolbar *m_toolbar = nullptr;
-    QTreeView *lvwAudioTracks = nullptr;
+    ConversionListView *lvwAudioTracks = nullptr;
     QTreeView *PS1 = nullptr;
     QFrame *Picture4 = nullptr; // the conversion progress panel
     QLabel *SkinLabel3 = nullptr; // "Video Output Folder: " and the folder

@@ -1,3 +1,4 @@
+#include "app/commandlinemode.h"
 #include "app/form1.h"
 #include "common/appinfo.h"
 
@@ -28,6 +29,8 @@ bool chooseWindowSystem()
 
 int main(int argc, char **argv)
 {
+    if (const auto code = CommandLineMode::run(argc, argv))
+        return *code;
     if (!chooseWindowSystem())
         return 2;
     const bool fallbackAllowed = qgetenv("QT_QPA_PLATFORM") == "xcb;offscreen";

@@ -1,8 +1,10 @@
 #include "app/aboutbox.h"
 #include "app/form1.h"
 #include "common/fakedesktop.h"
+#include "common/mediafixtures.h"
 #include "common/programfolder.h"
 #include "media/conversionlist.h"
+#include "media/queuecontroller.h"
 #include "settings/inifile.h"
 
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
@@ -209,4 +212,26 @@ TEST(AboutBox, ShowsTheNoticesAsWritten)
                              "FFmpeg is licensed under the GUN General Public License."));
     EXPECT_TRUE(all.contains("This product includes software developed by the MPlayer Project.\n\n"
                              "This product includes software developed by the FFMpeg Project."));
+}
+
+TEST_F(Form1Test, ListCommandsOfMenusAndPicturesReachTheQueue)
+{
+    Form1 w;
+    w.show();
+    const QString clip = folder.file("clip one.avi");
+    ASSERT_TRUE(MediaFixtures::make(clip, 2));
+    FakeDesktop::current().fileAnswers.enqueue({clip});
+    FakeDesktop::current().fileAnswers.enqueue({clip});
+    w.findChild<QToolButton *>("Image1")->click();
+    action(w, "AddFiles")->trigger();
+    EXPECT_EQ(FakeDesktop::current().callsOf("openFiles").size(), 2);
+    EXPECT_EQ(FakeDesktop::current().callsOf("openFiles").first().text, "Open Video File");
+    QTRY_COMPARE_WITH_TIMEOUT(w.conversionList()->count(), 2, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(w.conversionList()->text(1, ConversionList::End), QString("0:00:02"),
+                              20000);
+    w.queue()->selectRow(0);
+    w.findChild<QToolButton *>("Image2")->click();
+    EXPECT_EQ(w.conversionList()->count(), 1);
+    action(w, "ClearAllFiles")->trigger();
+    EXPECT_EQ(w.conversionList()->count(), 0);
 }

@@ -1,0 +1,81 @@
+#include "app/commandlinemode.h"
+
+#include "app/consoledesktop.h"
+#include "common/appinfo.h"
+#include "media/probecommand.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+// Everything after the mode's name; "--" ends the options, so names may begin with "-".
+QStringList filesAfter(const QStringList &args, int from, bool *badOption)
+{
+    QStringList files;
+    bool optionsEnded = false;
+    for (int i = from; i < args.size(); ++i) {
+        if (!optionsEnded && args[i] == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && args[i].startsWith(QLatin1Char('-'))) {
+            std::fprintf(stderr, "klevar: unknown option %s\n", qPrintable(args[i]));
+            *badOption = true;
+        } else {
+            files << args[i];
+        }
+    }
+    return files;
+}
+
+int probe(const QStringList &args)
+{
+    bool bad = false;
+    const QStringList files = filesAfter(args, 2, &bad);
+    if (bad)
+        return 2;
+    QTextStream out(stdout);
+    const int code = ProbeCommand().run(files, out);
+    if (code == 2)
+        std::fputs("klevar: --probe needs at least one file\n", stderr);
+    return code;
+}
+} // namespace
+
+const char *CommandLineMode::usage()
+{
+    return "Usage:\n"
+           "  klevar                      open the window\n"
+           "  klevar --probe FILE...      print each file's start, end, frame size, format\n"
+           "                              and length, one tab-separated line per file\n"
+           "  klevar --help               show this text\n"
+           "Names that begin with \"-\" follow \"--\".\n";
+}
+
+std::optional<int> CommandLineMode::run(int argc, char **argv)
+{
+    if (argc < 2)
+        return std::nullopt;
+    const QString mode = QString::fromLocal8Bit(argv[1]);
+    if (mode == QLatin1String("--help") || mode == QLatin1String("-h")) {
+        std::fputs(usage(), stdout);
+        return 0;
+    }
+    if (!mode.startsWith(QLatin1Char('-')))
+        return std::nullopt;
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromLatin1(AppTitle));
+    ConsoleDesktop desktop;
+    Desktop::setInstance(&desktop);
+    const QStringList args = QCoreApplication::arguments();
+    int code = 2;
+    if (mode == QLatin1String("--probe")) {
+        code = probe(args);
+    } else {
+        std::fprintf(stderr, "klevar: unknown option %s\n%s", qPrintable(mode), usage());
+    }
+    Desktop::setInstance(nullptr);
+    return code;
+}

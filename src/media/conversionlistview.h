@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QStringList>
+#include <QTreeView>
+
+class QAction;
+class QMenu;
+class QueueController;
+
+// The queue as the main window shows it (lvwAudioTracks): one row per file in eight
+// columns, one selected row, files dropped from a file manager, and the context menu
+// popupmenu1 on the right button.
+class ConversionListView : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    explicit ConversionListView(QWidget *parent = nullptr);
+
+    // Shows the controller's list and selection, and wires drops, clicks, the double
+    // click and the list's own menu entries to it. The entries that start other work
+    // (convert, play, capture, import) are for the main window to connect.
+    void setQueue(QueueController *queue);
+
+    QMenu *popupMenu() const { return m_menu; }
+    QAction *convertNowAction() const { return m_convertNow; }
+    QAction *playAction() const { return m_play; }
+    QAction *clipAction() const { return m_clip; }
+    QAction *addFilesAction() const { return m_addFiles; }
+    QAction *removeAction() const { return m_remove; }
+    QAction *clearAction() const { return m_clear; }
+    QAction *captureAction() const { return m_capture; }
+    QAction *importAction() const { return m_import; }
+
+Q_SIGNALS:
+    // Local files dropped on the list, in the order of the drop.
+    void filesDropped(const QStringList &paths);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void buildMenu();
+    void setColumnWidths();
+
+    QueueController *m_queue = nullptr;
+    QMenu *m_menu = nullptr;
+    QAction *m_convertNow = nullptr;
+    QAction *m_play = nullptr;
+    QAction *m_clip = nullptr;
+    QAction *m_addFiles = nullptr;
+    QAction *m_remove = nullptr;
+    QAction *m_clear = nullptr;
+    QAction *m_capture = nullptr;
+    QAction *m_import = nullptr;
+};

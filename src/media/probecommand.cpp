@@ -1,0 +1,37 @@
+#include "media/probecommand.h"
+
+#include "media/conversionlist.h"
+#include "media/mediaprobe.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTextStream>
+
+int ProbeCommand::run(const QStringList &files, QTextStream &out)
+{
+    if (files.isEmpty())
+        return 2;
+    ConversionList list;
+    MediaProbe probe(&list);
+    QEventLoop loop;
+    QObject::connect(&probe, &MediaProbe::idle, &loop, &QEventLoop::quit);
+    for (const QString &file : files) {
+        // The window always hands over full paths; so does the command line, which
+        // also keeps a name such as "-x.avi" from reading as an option of the player.
+        probe.AddVideoFile(QFileInfo(file).absoluteFilePath());
+    }
+    if (probe.isBusy())
+        loop.exec();
+
+    const ConversionList::Column columns[] = {ConversionList::FileName, ConversionList::Start,
+                                              ConversionList::End,      ConversionList::Size,
+                                              ConversionList::Format,   ConversionList::VideoTime};
+    for (int row = 0; row < list.count(); ++row) {
+        QStringList fields;
+        for (ConversionList::Column column : columns)
+            fields << list.text(row, column);
+        out << fields.join(QLatin1Char('\t')) << '\n';
+    }
+    out.flush();
+    return 0;
+}

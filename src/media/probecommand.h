@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+// "klevar --probe FILE...": probes each file as the window does and prints one line per
+// file with the row's File Name, Start, End, Size, Format and Video Time, separated by
+// tabs. Needs no display, only an event loop.
+class ProbeCommand
+{
+public:
+    // 0 when the files were probed; 2 when none was given.
+    int run(const QStringList &files, QTextStream &out);
+};

@@ -1,0 +1,226 @@
+#include "media/conversionlist.h"
+#include "media/conversionlistview.h"
+#include "media/mediaprobe.h"
+#include "media/queuecontroller.h"
+
+#include "common/fakedesktop.h"
+#include "common/programfolder.h"
+#include "preview/previewstate.h"
+#include "profiles/optionnames.h"
+#include "profiles/optionset.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+class QueueTest : public ::testing::Test
+{
+protected:
+    QueueTest()
+    {
+        FakeDesktop::current().reset();
+        m_options.addRow(OptionNames::General, OptionNames::ItemName, OptionSet::Kind::Display,
+                         "Auto");
+        for (const QString &row :
+             {OptionNames::AllClipDuration, OptionNames::StartTime, OptionNames::StopTime})
+            m_options.addRow(OptionNames::OutputDuration, row, OptionSet::Kind::Display, "old");
+        m_view.setQueue(&m_queue);
+        m_view.resize(900, 300);
+        m_view.show();
+    }
+
+    // Files dropped on the list as a file manager drops them.
+    void drop(const QStringList &paths)
+    {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString &p : paths)
+            urls << QUrl::fromLocalFile(p);
+        mime.setUrls(urls);
+        const QPointF at(50, 20);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(m_view.viewport(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(m_view.viewport(), &dropped);
+        QCoreApplication::processEvents();
+    }
+    void waitIdle()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !m_queue.probe()->isBusy(); }, 30000));
+    }
+    QStringList fileNames() const
+    {
+        QStringList names;
+        for (int r = 0; r < m_list.count(); ++r)
+            names << m_list.text(r, ConversionList::FileName);
+        return names;
+    }
+    QPoint rowCentre(int row) const { return m_view.visualRect(m_list.index(row, 0)).center(); }
+
+    ProgramFolder m_folder;
+    ConversionList m_list;
+    OptionSet m_options;
+    QueueController m_queue{&m_list, &m_options};
+    ConversionListView m_view;
+};
+
+TEST_F(QueueTest, DropStopsAtTheFirstFileThatIsNoVideo)
+{
+    drop({"/media/one.avi", "/media/notes.txt", "/media/two.mkv"});
+    waitIdle();
+    EXPECT_EQ(fileNames(), QStringList({"/media/one.avi"}));
+    const auto messages = FakeDesktop::current().callsOf("message");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].text, "Only Video files are allowed!");
+    EXPECT_EQ(messages[0].icon, Desktop::Icon::Information);
+}
+
+TEST_F(QueueTest, DropLooksOnlyAtTheLastLettersOfTheName)
+{
+    drop({"/media/Holiday.Mp4", "/media/platform", "/media/movie.swf", "/media/clip.WebM",
+          "/media/a.qt", "/media/b.RMVB"});
+    waitIdle();
+    EXPECT_EQ(m_list.count(), 6);
+    EXPECT_TRUE(FakeDesktop::current().messages().isEmpty());
+
+    for (const char *refused : {"song.mp3", "voice.wav", "a.mp", "avi.", "x.mpeg4", ""})
+        EXPECT_FALSE(QueueController::isVideoFile(refused)) << refused;
+    for (const char *accepted : {"mkv", "a.m4v", "b.3G2", "c.m2ts", "d.divx", "e.ogv", "f.rm"})
+        EXPECT_TRUE(QueueController::isVideoFile(accepted)) << accepted;
+}
+
+TEST_F(QueueTest, DragsOfAnythingButLocalFilesAreRefused)
+{
+    QMimeData mime;
+    mime.setUrls({QUrl("https://example.org/video.avi")});
+    QDragEnterEvent enter(QPoint(50, 20), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(m_view.viewport(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+}
+
+TEST_F(QueueTest, AddByDialogKeepsTheDialogsOrderAndFilter)
+{
+    FakeDesktop::current().fileAnswers.enqueue({"/videos/c.avi", "/videos/a.avi", "/videos/b.avi"});
+    FakeDesktop::current().fileAnswers.enqueue({"/root.avi", "/videos/a.avi"});
+    m_view.addFilesAction()->trigger();
+    m_queue.addByDialog();
+    m_queue.addByDialog(); // cancelled
+    waitIdle();
+    EXPECT_EQ(fileNames(), QStringList({"/videos/c.avi", "/videos/a.avi", "/videos/b.avi",
+                                        "/root.avi", "/videos/a.avi"}));
+
+    const auto calls = FakeDesktop::current().callsOf("openFiles");
+    ASSERT_EQ(calls.size(), 3);
+    EXPECT_EQ(calls[0].text, "Open Video File");
+    EXPECT_EQ(
+        calls[0].filter,
+        "All supported media "
+        "files|*.avi;*.wmv;*.wma;*.asf;*.mov;*.mp4;*.3gp;*.3g2;*.rm;*.rmvb;*.flv;*.mkv;*.m2ts;*."
+        "m1v;*.mpe;*.mpg;*.mpeg;*.m2v;*.divx;*.ogm;*.vro;*.dr;*.amv;*.ms-dvr;*.dvr-ms;*.m4v;*.qt;*."
+        "3gp2;*.3gpp;*.mpeg4;*.rv;*.f4v;*.avs;*.mts;*.tod;*.mpv;*.dat;*.mpeg1;*.vob;*.mpeg2;*.m2p;*"
+        ".mod;*.ts;*.tp;*.m2t;*.ogv;*.ogg;*.nsv;*.webm;*.m4v|"
+        "Windows Media files "
+        "(*.avi;*.wmv;*.wma;*.asf;*.ms-dvr;*.dvr-ms)|*.avi;*.wmv;*.wma;*.asf;*.ms-dvr;*.dvr-ms|"
+        "Mov/MP4 Files "
+        "(*.mov;*.mp4;*.3gp;*.3g2;*.m4v;*.qt;*.3gp2;*.3gpp;*.mpeg4)|*.mov;*.mp4;*.3gp;*.3g2;*.m4v;*"
+        ".qt;*.3gp2;*.3gpp;*.mpeg4|"
+        "Real Media Files (*.rm;*.rmvb;*.rv)|*.rm;*.rmvb;*.rv|"
+        "Flash Video files (*.flv;*.f4v)|*.flv;*.f4v|"
+        "Matroska Video files (*.mkv)|*.mkv|"
+        "AviSynth Scripts (*.avs)|*.avs|"
+        "Sony High Definition Video File (*.m2ts;*.mts;*.tod)|*.m2ts;*.mts;*.tod|"
+        "MPEG-1 Video File "
+        "(*.m1v;*.mpe;*.mpg;*.mpeg;*.mpv;*.dat;*.mpeg1)|*.m1v;*.mpe;*.mpg;*.mpeg;*.mpv;*.dat;*."
+        "mpeg1|"
+        "MPEG-2 Video File "
+        "(*.m2v;*.mpe;*.mpg;*.mpeg;*.mpv;*.vob;*.mpeg2;*.m2p;*.mod)|*.m2v;*.mpe;*.mpg;*.mpeg;*.vob;"
+        "*.mpeg2;*.m2p;*.mod|"
+        "MPEG Transport Stream Files (*.ts;*.tp;*.m2t)|*.ts;*.tp;*.m2t|"
+        "Divx Video File (*.divx)|*.divx|"
+        "Ogg Media File (*.ogm;*.ogv;*.ogg)|*.ogm;*.ogv;*.ogg|"
+        "DVD-VR Video File(*.vro)|*.vro|"
+        "Nullsoft Stream Video Files (*.nsv)|*.nsv|"
+        "Other Video File(*.dr;*.amv;*.webm)|*.dr;*.amv;*.webm|"
+        "All files (*.*)|*.*|");
+}
+
+TEST_F(QueueTest, RemoveAndClearTouchOnlyWhatTheySay)
+{
+    m_queue.removeSelected();
+    m_queue.clearAll();
+    EXPECT_EQ(m_list.count(), 0);
+
+    for (const char *name : {"/v/a.avi", "/v/b.avi", "/v/c.avi"})
+        m_list.addItem(name);
+    QSignalSpy removed(&m_list, &ConversionList::rowsRemoved);
+    m_queue.removeSelected(); // nothing selected
+    EXPECT_EQ(m_list.count(), 3);
+    EXPECT_EQ(removed.count(), 0);
+
+    m_queue.selectRow(1);
+    m_view.removeAction()->trigger();
+    EXPECT_EQ(fileNames(), QStringList({"/v/a.avi", "/v/c.avi"}));
+    EXPECT_EQ(m_queue.selectedRow(), -1);
+    m_view.clearAction()->trigger();
+    EXPECT_EQ(m_list.count(), 0);
+    EXPECT_EQ(m_options.value(OptionNames::General, OptionNames::ItemName), "Auto");
+}
+
+TEST_F(QueueTest, ClickShowsTheRowInTheSheetAndMakesItThePreviewFile)
+{
+    PreviewState::instance().CurrentPreviewFile.clear();
+    m_queue.listClick(); // empty list
+    EXPECT_EQ(m_options.value(OptionNames::General, OptionNames::ItemName), "Auto");
+
+    m_list.addItem("/v/first.avi");
+    const int row = m_list.addItem("/v/my clip.mkv");
+    m_list.setText(row, ConversionList::Start, "0:00:05");
+    m_list.setText(row, ConversionList::End, "25:00:00");
+    QTest::mouseClick(m_view.viewport(), Qt::LeftButton, {}, rowCentre(row));
+    EXPECT_EQ(m_queue.selectedRow(), row);
+    EXPECT_EQ(PreviewState::instance().CurrentPreviewFile, "/v/my clip.mkv");
+    EXPECT_EQ(m_options.value(OptionNames::General, OptionNames::ItemName), "/v/my clip.mkv");
+    EXPECT_EQ(m_options.value(OptionNames::OutputDuration, OptionNames::AllClipDuration), "");
+    EXPECT_EQ(m_options.value(OptionNames::OutputDuration, OptionNames::StartTime), "0:00:05");
+    EXPECT_EQ(m_options.value(OptionNames::OutputDuration, OptionNames::StopTime), "25:00:00");
+}
+
+TEST_F(QueueTest, RightButtonOpensTheContextMenu)
+{
+    m_list.addItem("/v/a.avi");
+    m_list.addItem("/v/b.avi");
+    QMenu *menu = m_view.findChild<QMenu *>("popupmenu1");
+    ASSERT_EQ(menu, m_view.popupMenu());
+    QStringList entries;
+    for (QAction *action : menu->actions())
+        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(entries,
+              QStringList({"Convert Now!", "-", "Play Selected File", "Video Clip & WaterMark", "-",
+                           "Add Files", "Remove Selected Item", "Clear All Items", "-",
+                           "Capture Video From DV", "Import Video From Youtube"}));
+
+    QTest::mouseClick(m_view.viewport(), Qt::MiddleButton, {}, rowCentre(1));
+    EXPECT_FALSE(menu->isVisible());
+    QTest::mousePress(m_view.viewport(), Qt::RightButton, {}, rowCentre(1));
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(m_queue.selectedRow(), 1);
+    menu->hide();
+}
+
+TEST_F(QueueTest, DoubleClickAndTheClipEntryAskForTheEditor)
+{
+    m_list.addItem("/v/a.avi");
+    m_list.addItem("/v/b.avi");
+    QSignalSpy editor(&m_queue, &QueueController::clipEditorRequested);
+    QTest::mouseClick(m_view.viewport(), Qt::LeftButton, {}, rowCentre(1));
+    QTest::mouseDClick(m_view.viewport(), Qt::LeftButton, {}, rowCentre(1));
+    m_view.clipAction()->trigger();
+    ASSERT_EQ(editor.count(), 2);
+    EXPECT_EQ(editor.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(editor.at(1).at(0).toInt(), 1);
+}
