@@ -8,6 +8,7 @@ class QueueController;
 class MainMenu;
 class OptionSet;
 class PictureToolbar;
+class PreviewPanel;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -53,6 +54,7 @@ private:
     ConversionList *m_list;
     OptionSet *m_options;
     QueueController *m_queue;
+    PreviewPanel *m_preview = nullptr;
     MainMenu *m_menu = nullptr;
     PictureToolbar *m_toolbar = nullptr;
     ConversionListView *lvwAudioTracks = nullptr;
