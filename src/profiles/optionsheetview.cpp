@@ -54,6 +54,8 @@ void OptionSheetView::showGroups()
         setFirstColumnSpanned(group, QModelIndex(), true);
     expandAll();
     resizeColumnToContents(0);
+    // A little air between the longest caption and the values.
+    setColumnWidth(0, columnWidth(0) + 16);
 }
 
 void OptionSheetView::drawRow(QPainter *painter, const QStyleOptionViewItem &option,
