@@ -20,8 +20,8 @@ void report(const char *what, std::vector<double> ms)
     std::sort(ms.begin(), ms.end());
     const double mean = std::accumulate(ms.begin(), ms.end(), 0.0) / double(ms.size());
     std::printf("%-34s runs %5zu  min %7.3f  median %7.3f  p95 %7.3f  max %7.3f  mean %7.3f ms\n",
-                what, ms.size(), ms.front(), ms[ms.size() / 2], ms[ms.size() * 95 / 100],
-                ms.back(), mean);
+                what, ms.size(), ms.front(), ms[ms.size() / 2], ms[ms.size() * 95 / 100], ms.back(),
+                mean);
 }
 
 // 0-based indexes of the type entries.
@@ -41,8 +41,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     setAppFolder(QStringLiteral(KLEVAR_BUILD_FOLDER));
-    const int runs = qEnvironmentVariableIntValue("RUNS") > 0 ? qEnvironmentVariableIntValue("RUNS")
-                                                               : 2000;
+    const int runs =
+        qEnvironmentVariableIntValue("RUNS") > 0 ? qEnvironmentVariableIntValue("RUNS") : 2000;
     QElapsedTimer clock;
 
     OptionSet options;

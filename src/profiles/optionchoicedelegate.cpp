@@ -46,8 +46,7 @@ void OptionChoiceDelegate::setModelData(QWidget *editor, QAbstractItemModel *mod
     model->setData(index, combo->currentText(), Qt::EditRole);
 }
 
-void OptionChoiceDelegate::updateEditorGeometry(QWidget *editor,
-                                                const QStyleOptionViewItem &option,
+void OptionChoiceDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                                                 const QModelIndex &) const
 {
     editor->setGeometry(option.rect);

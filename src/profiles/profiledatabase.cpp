@@ -94,14 +94,14 @@ QString ProfileDatabase::classesQuery()
 
 QString ProfileDatabase::typesQuery(qint64 classFirstColumn)
 {
-    return QStringLiteral("select * from type where classid=") + QString::number(classFirstColumn)
-           + QStringLiteral(" order by id");
+    return QStringLiteral("select * from type where classid=") + QString::number(classFirstColumn) +
+           QStringLiteral(" order by id");
 }
 
 QString ProfileDatabase::optionQuery(const QString &table, qint64 typeId)
 {
-    return QStringLiteral("select * from ") + table + QStringLiteral(" where typeid=")
-           + QString::number(typeId) + QStringLiteral(" order by orders");
+    return QStringLiteral("select * from ") + table + QStringLiteral(" where typeid=") +
+           QString::number(typeId) + QStringLiteral(" order by orders");
 }
 
 std::optional<QList<ProfileDatabase::ClassRow>> ProfileDatabase::classes()

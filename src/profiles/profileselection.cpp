@@ -36,8 +36,8 @@ QString ProfileSelection::selectedKey() const
 void ProfileSelection::LoadProfileOptions()
 {
     if (m_options)
-        m_selected = ProfileOptions::LoadProfileOptions(m_database, entries(), m_selected,
-                                                        *m_options);
+        m_selected =
+            ProfileOptions::LoadProfileOptions(m_database, entries(), m_selected, *m_options);
 }
 
 void ProfileSelection::choose(int position)

@@ -52,16 +52,18 @@ TEST_F(CatalogueTest, KeysReadBackAsTypeIds)
 
 TEST_F(CatalogueTest, ClassesWithoutPictureOrTypesAndRepeatedKeys)
 {
-    const QStringList statements = TestCatalogue::schema() + QStringList{
-        "insert into bigclass values (1, 'One'), (0, 'Zero'), (5, 'Empty'), (30, 'Thirty')",
-        "insert into type values (1, 1, 'A (*.avi)'), (2, 0, 'B (*.mp4)'), (3, 30, 'C (*.mkv)')",
-        // A second row with the key of type 1: not added, but it still takes its number.
-        "insert into type values (1, 30, 'D (*.mov)'), (4, 30, 'E (*.wmv)')",
-    };
+    const QStringList statements =
+        TestCatalogue::schema() +
+        QStringList{
+            "insert into bigclass values (1, 'One'), (0, 'Zero'), (5, 'Empty'), (30, 'Thirty')",
+            "insert into type values (1, 1, 'A (*.avi)'), (2, 0, 'B (*.mp4)'), (3, 30, 'C "
+            "(*.mkv)')",
+            // A second row with the key of type 1: not added, but it still takes its number.
+            "insert into type values (1, 30, 'D (*.mov)'), (4, 30, 'E (*.wmv)')",
+        };
     EXPECT_EQ(entriesOf(statements),
               QStringList({"p002|001.  B (*.mp4)|0", "c001|One|1", "p001|002.  A (*.avi)|0",
-                           "c005|Empty|5", "p003|004.  C (*.mkv)|0",
-                           "p004|005.  E (*.wmv)|0"}));
+                           "c005|Empty|5", "p003|004.  C (*.mkv)|0", "p004|005.  E (*.wmv)|0"}));
 }
 
 TEST_F(CatalogueTest, OptionRowsComeInOrdersOrderAndFailuresAreTold)

@@ -42,15 +42,18 @@ TEST_F(OptionsTest, ProlistBuildsTheFourGroupsAndFifteenRows)
                               options.isReadOnly(group, row) ? " ro" : "",
                               options.choices(group, row).join(','));
     }
-    EXPECT_EQ(shown, QStringList({
-        "General/Item Name=Auto ro []", "Output Duration/All Clip Duration=00:00:00 ro []",
-        "Output Duration/Start Time=00:00:00 ro []", "Output Duration/Stop Time=00:00:00 ro []",
-        "Video Options/Video Codec= []", "Video Options/Video Size= []",
-        "Video Options/Video Bitrate= []", "Video Options/Video Framerate= []",
-        "Video Options/Aspect Ratio=4:3 [4:3,16:9]", "Audio Options/Audio Codec= []",
-        "Audio Options/Audio Bitrate= []", "Audio Options/Sample Rate= []",
-        "Audio Options/Audio Channel=2 [1,2]", "Audio Options/Disable Audio=No [No,Yes]",
-        "Audio Options/A/V Sync=Basic [Basic,Default]"}));
+    EXPECT_EQ(shown,
+              QStringList({"General/Item Name=Auto ro []",
+                           "Output Duration/All Clip Duration=00:00:00 ro []",
+                           "Output Duration/Start Time=00:00:00 ro []",
+                           "Output Duration/Stop Time=00:00:00 ro []",
+                           "Video Options/Video Codec= []", "Video Options/Video Size= []",
+                           "Video Options/Video Bitrate= []", "Video Options/Video Framerate= []",
+                           "Video Options/Aspect Ratio=4:3 [4:3,16:9]",
+                           "Audio Options/Audio Codec= []", "Audio Options/Audio Bitrate= []",
+                           "Audio Options/Sample Rate= []", "Audio Options/Audio Channel=2 [1,2]",
+                           "Audio Options/Disable Audio=No [No,Yes]",
+                           "Audio Options/A/V Sync=Basic [Basic,Default]"}));
 }
 
 TEST_F(OptionsTest, ChoosingATypeFillsItsChoicesAndDefaults)

@@ -75,13 +75,13 @@ TEST_F(ShippedCatalogueTest, EveryTypeHasDefaultsInTheEncodersVocabulary)
     // The codec names the encoder command line maps to an encoder, without the AMR one
     // (not in the installed encoder) and the "any other value" pass-through.
     const QSet<QString> videoCodecs = {
-        "xvid", "x264", "mpeg4", "wmv v9", "wmv v8", "mjpeg", "h263", "h263p", "mpeg1",
-        "mpeg2", "msmpeg4", "msmpeg4v2", "wmv1", "wmv2", "huffyuv", "ffv1", "vp8",
-        "libtheora", "gif", "mpeg1video", "mpeg2video", "flv", "original", "n/a"};
+        "xvid",  "x264",      "mpeg4",   "wmv v9",     "wmv v8",     "mjpeg", "h263",     "h263p",
+        "mpeg1", "mpeg2",     "msmpeg4", "msmpeg4v2",  "wmv1",       "wmv2",  "huffyuv",  "ffv1",
+        "vp8",   "libtheora", "gif",     "mpeg1video", "mpeg2video", "flv",   "original", "n/a"};
     const QSet<QString> audioCodecs = {
-        "aac", "mp3", "wma 9.2", "wmav1", "wmav2", "pcm", "faac", "ac3", "ogg", "libvorbis",
-        "vorbis", "pcm_s16be", "wma", "mp2", "aac_low", "aac_main", "aac_ltp", "alac", "flac",
-        "original", "n/a"};
+        "aac",     "mp3",      "wma 9.2",   "wmav1",  "wmav2",     "pcm",      "faac",
+        "ac3",     "ogg",      "libvorbis", "vorbis", "pcm_s16be", "wma",      "mp2",
+        "aac_low", "aac_main", "aac_ltp",   "alac",   "flac",      "original", "n/a"};
     const QRegularExpression size(R"(^[1-9]\d*[02468]x[1-9]\d*[02468]$|^[2468]x[2468]$)");
     const QRegularExpression whole(R"(^[1-9]\d*$)");
     const QRegularExpression rate(R"(^[1-9]\d*(\.\d+)?$)");
@@ -105,7 +105,8 @@ TEST_F(ShippedCatalogueTest, EveryTypeHasDefaultsInTheEncodersVocabulary)
             EXPECT_TRUE(special(v) || size.match(v).hasMatch()) << name << " " << v.toStdString();
         for (const QString &table : QStringList{"videobitrate", "audiobitrate", "samplerate"}) {
             for (const QString &v : values[table])
-                EXPECT_TRUE(special(v) || whole.match(v).hasMatch()) << name << " " << v.toStdString();
+                EXPECT_TRUE(special(v) || whole.match(v).hasMatch())
+                    << name << " " << v.toStdString();
         }
         for (const QString &v : values["framerate"])
             EXPECT_TRUE(special(v) || rate.match(v).hasMatch()) << name << " " << v.toStdString();
@@ -113,7 +114,8 @@ TEST_F(ShippedCatalogueTest, EveryTypeHasDefaultsInTheEncodersVocabulary)
         const bool audioOnly = values["videocodec"].first() == "N/A";
         if (audioOnly) {
             // Nothing of the video may reach the encoder for an audio-only type.
-            for (const QString &table : QStringList{"videocodec", "videosize", "videobitrate", "framerate"})
+            for (const QString &table :
+                 QStringList{"videocodec", "videosize", "videobitrate", "framerate"})
                 EXPECT_EQ(values[table], QStringList({"N/A"})) << name;
         }
         if (values["videocodec"].first().startsWith("h263")) {
