@@ -1394,7 +1394,7 @@ INSERT INTO videocodec (typeid, orders, videocodec) VALUES (137, 1, 'x264');
 INSERT INTO videosize (typeid, orders, videosize) VALUES (137, 1, '1920x1080'), (137, 2, '1280x720');
 INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (137, 1, '8000'), (137, 2, '5000'), (137, 3, '10000');
 INSERT INTO framerate (typeid, orders, framerate) VALUES (137, 1, '29.97'), (137, 2, '30'), (137, 3, '25'), (137, 4, '24'), (137, 5, '23.976');
-INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (137, 1, 'aac'), (137, 2, 'ac3'), (137, 3, 'mp3');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (137, 1, 'aac'), (137, 2, 'ac3');
 INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (137, 1, '192'), (137, 2, '128'), (137, 3, '160'), (137, 4, '256'), (137, 5, '320');
 INSERT INTO samplerate (typeid, orders, samplerate) VALUES (137, 1, '48000'), (137, 2, '44100');
 
@@ -1506,7 +1506,7 @@ INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (149, 1, 'N/A');
 INSERT INTO framerate (typeid, orders, framerate) VALUES (149, 1, 'N/A');
 INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (149, 1, 'mp2');
 INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (149, 1, '192'), (149, 2, '128'), (149, 3, '160'), (149, 4, '224'), (149, 5, '256'), (149, 6, '320'), (149, 7, '384');
-INSERT INTO samplerate (typeid, orders, samplerate) VALUES (149, 1, '44100'), (149, 2, '48000'), (149, 3, '32000'), (149, 4, '22050');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (149, 1, '44100'), (149, 2, '48000'), (149, 3, '32000');
 
 INSERT INTO type (ID, classid, typename) VALUES (150, 28, 'MKA - Matroska Audio (*.mka)');
 INSERT INTO videocodec (typeid, orders, videocodec) VALUES (150, 1, 'N/A');
