@@ -14,6 +14,9 @@
 #include "preview/form2.h"
 #include "preview/previewpanel.h"
 #include "profiles/optionset.h"
+#include "profiles/optionsheetview.h"
+#include "profiles/profilechooser.h"
+#include "profiles/profileoptions.h"
 #include "settings/frmset.h"
 #include "settings/settings.h"
 
@@ -42,9 +45,13 @@ Form1::Form1(QWidget *parent)
     buildWindow();
     connectCommands();
 
-    // The start-up steps, in their order; a step that fails is skipped without a word.
+    // The start-up steps, in their order; a step that fails is skipped without a word
+    // (only an unreadable catalogue is told, once).
     Skin::apply(this);
     Picture4->hide();
+    ProfileOptions::prolist(*m_options);
+    m_profiles = new ProfileChooser(m_toolbar->ImageCombo1, m_options, this);
+    m_profiles->start();
     showOutputFolder();
 }
 
@@ -108,9 +115,8 @@ QWidget *Form1::buildRightArea()
     auto *layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buildPreviewArea());
-    PS1 = new QTreeView(area);
-    PS1->setObjectName(QStringLiteral("PS1"));
-    PS1->setModel(m_options);
+    PS1 = new OptionSheetView(area);
+    PS1->setOptionSet(m_options);
     layout->addWidget(PS1, 1);
     return area;
 }
@@ -242,9 +248,9 @@ void Form1::closeEvent(QCloseEvent *event)
     if (PlayerProcessId != 0)
         SendKeyToPlayer(ProcessWindows::KeyQ);
     m_preview->timer()->stop();
-    const int selected = profileChooser()->currentIndex();
-    if (selected >= 0)
-        Settings::setProfile(selected + 1);
+    if (const int position = m_profiles->selectedPosition())
+        Settings::setProfile(position);
+    m_profiles->close();
     m_preview->stopPlayers();
     ProcessWindows::stopAll();
     event->accept();
