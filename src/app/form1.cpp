@@ -96,7 +96,7 @@ void Form1::buildWindow()
 
     Picture4 = buildProgressPanel();
     Picture4->setParent(central);
-    resize(1180, 760);
+    resize(1240, 840);
 }
 
 QWidget *Form1::buildListArea()
@@ -114,7 +114,7 @@ QWidget *Form1::buildRightArea()
     auto *area = new QWidget;
     auto *layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(buildPreviewArea());
+    layout->addWidget(buildPreviewArea(), 1);
     PS1 = new OptionSheetView(area);
     PS1->setOptionSet(m_options);
     layout->addWidget(PS1, 1);
