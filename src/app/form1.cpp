@@ -11,7 +11,12 @@
 #include "media/conversionlist.h"
 #include "media/conversionlistview.h"
 #include "media/queuecontroller.h"
+#include "preview/form2.h"
+#include "preview/previewpanel.h"
 #include "profiles/optionset.h"
+#include "profiles/optionsheetview.h"
+#include "profiles/profilechooser.h"
+#include "profiles/profileoptions.h"
 #include "settings/frmset.h"
 #include "settings/settings.h"
 
@@ -24,7 +29,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSlider>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
@@ -41,9 +45,13 @@ Form1::Form1(QWidget *parent)
     buildWindow();
     connectCommands();
 
-    // The start-up steps, in their order; a step that fails is skipped without a word.
+    // The start-up steps, in their order; a step that fails is skipped without a word
+    // (only an unreadable catalogue is told, once).
     Skin::apply(this);
     Picture4->hide();
+    ProfileOptions::prolist(*m_options);
+    m_profiles = new ProfileChooser(m_toolbar->ImageCombo1, m_options, this);
+    m_profiles->start();
     showOutputFolder();
 }
 
@@ -88,7 +96,7 @@ void Form1::buildWindow()
 
     Picture4 = buildProgressPanel();
     Picture4->setParent(central);
-    resize(1180, 760);
+    resize(1240, 840);
 }
 
 QWidget *Form1::buildListArea()
@@ -106,10 +114,9 @@ QWidget *Form1::buildRightArea()
     auto *area = new QWidget;
     auto *layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(buildPreviewArea());
-    PS1 = new QTreeView(area);
-    PS1->setObjectName(QStringLiteral("PS1"));
-    PS1->setModel(m_options);
+    layout->addWidget(buildPreviewArea(), 1);
+    PS1 = new OptionSheetView(area);
+    PS1->setOptionSet(m_options);
     layout->addWidget(PS1, 1);
     return area;
 }
@@ -118,51 +125,10 @@ QGroupBox *Form1::buildPreviewArea()
 {
     auto *frame = new QGroupBox(QStringLiteral("Privew"));
     frame->setObjectName(QStringLiteral("Frame2"));
-    auto *surface = new QWidget(frame);
-    surface->setObjectName(QStringLiteral("Text2"));
-    surface->setMinimumSize(320, 240);
-    surface->setAutoFillBackground(true);
-    QPalette black = surface->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    surface->setPalette(black);
-
-    auto *slider = new QSlider(Qt::Horizontal, frame);
-    slider->setObjectName(QStringLiteral("Slider1"));
-    slider->setRange(0, 100);
-    auto *current = new QLabel(QStringLiteral("Current Time:"), frame);
-    auto *position = new QLabel(QStringLiteral("0:00:00"), frame);
-    position->setObjectName(QStringLiteral("LblCurTime"));
-    auto *total = new QLabel(QStringLiteral("Total time: 0:00:00"), frame);
-    total->setObjectName(QStringLiteral("SkinLabel10"));
-    auto *times = new QHBoxLayout;
-    times->addWidget(current);
-    times->addWidget(position);
-    times->addStretch();
-    times->addWidget(total);
-
-    auto *buttons = new QHBoxLayout;
-    const QList<std::pair<QString, QString>> controls = {
-        {QStringLiteral("cmdPlay"), QStringLiteral("Play")},
-        {QStringLiteral("cmdPause"), QStringLiteral("Pause")},
-        {QStringLiteral("cmdStop"), QStringLiteral("Stop")},
-        {QStringLiteral("cmdBack"), QStringLiteral("Back")},
-        {QStringLiteral("cmdForward"), QStringLiteral("Forward")},
-        {QStringLiteral("Command4"), QStringLiteral("First Frame")},
-        {QStringLiteral("Command5"), QStringLiteral("Last Frames")}};
-    for (const auto &[name, caption] : controls) {
-        auto *b = new QPushButton(caption, frame);
-        b->setObjectName(name);
-        buttons->addWidget(b);
-    }
-    auto *timer = new QTimer(frame);
-    timer->setObjectName(QStringLiteral("Timer1"));
-    timer->setInterval(1000);
-
+    m_preview = new PreviewPanel(PreviewPanel::Role::Main, frame);
     auto *layout = new QVBoxLayout(frame);
-    layout->addWidget(surface, 1);
-    layout->addWidget(slider);
-    layout->addLayout(times);
-    layout->addLayout(buttons);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_preview);
     return frame;
 }
 
@@ -223,6 +189,12 @@ void Form1::connectCommands()
               [this] { m_queue->openClipEditor(); });
     onCommand(QStringLiteral("videowatermarkt"), QStringLiteral("Image8"),
               [this] { m_queue->openClipEditor(); });
+    const auto play = [this] { m_preview->playRow(*m_list, m_queue->selectedRow()); };
+    onCommand(QStringLiteral("play"), QString(), play);
+    connect(m_preview, &PreviewPanel::playRequested, this, play);
+    connect(lvwAudioTracks->playAction(), &QAction::triggered, this, play);
+    connect(m_queue, &QueueController::clipEditorRequested, this,
+            [this](int row) { Form2::openFor(*m_list, row, this); });
     // Capture and the downloader come with later versions; their entries stay visible.
     for (QAction *later : {m_menu->action(QStringLiteral("Capture")),
                            m_menu->action(QStringLiteral("importvideo")),
@@ -275,9 +247,11 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     if (PlayerProcessId != 0)
         SendKeyToPlayer(ProcessWindows::KeyQ);
-    const int selected = profileChooser()->currentIndex();
-    if (selected >= 0)
-        Settings::setProfile(selected + 1);
+    m_preview->timer()->stop();
+    if (const int position = m_profiles->selectedPosition())
+        Settings::setProfile(position);
+    m_profiles->close();
+    m_preview->stopPlayers();
     ProcessWindows::stopAll();
     event->accept();
 }

@@ -7,7 +7,10 @@ class ConversionListView;
 class QueueController;
 class MainMenu;
 class OptionSet;
+class OptionSheetView;
 class PictureToolbar;
+class ProfileChooser;
+class PreviewPanel;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -32,6 +35,7 @@ public:
     OptionSet *options() const { return m_options; }
     QComboBox *profileChooser() const;
     QueueController *queue() const { return m_queue; }
+    ProfileChooser *profiles() const { return m_profiles; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -53,10 +57,12 @@ private:
     ConversionList *m_list;
     OptionSet *m_options;
     QueueController *m_queue;
+    PreviewPanel *m_preview = nullptr;
+    ProfileChooser *m_profiles = nullptr;
     MainMenu *m_menu = nullptr;
     PictureToolbar *m_toolbar = nullptr;
     ConversionListView *lvwAudioTracks = nullptr;
-    QTreeView *PS1 = nullptr;
+    OptionSheetView *PS1 = nullptr;
     QFrame *Picture4 = nullptr; // the conversion progress panel
     QLabel *SkinLabel3 = nullptr; // "Video Output Folder: " and the folder
 };

@@ -5,6 +5,7 @@
 #include "common/programfolder.h"
 #include "media/conversionlist.h"
 #include "media/queuecontroller.h"
+#include "profiles/optionset.h"
 #include "settings/inifile.h"
 
 #include <QAction>
@@ -234,4 +235,36 @@ TEST_F(Form1Test, ListCommandsOfMenusAndPicturesReachTheQueue)
     EXPECT_EQ(w.conversionList()->count(), 1);
     action(w, "ClearAllFiles")->trigger();
     EXPECT_EQ(w.conversionList()->count(), 0);
+}
+
+TEST_F(Form1Test, TheChosenProfileSurvivesARestart)
+{
+    {
+        Form1 w;
+        QComboBox *chooser = w.profileChooser();
+        ASSERT_GT(chooser->count(), 150);
+        EXPECT_EQ(chooser->currentIndex(), -1); // first start: nothing chosen yet
+        EXPECT_EQ(w.options()->value("Video Options", "Video Codec"), "N/A");
+        EXPECT_TRUE(FakeDesktop::current().messages().isEmpty());
+        chooser->setCurrentIndex(6);
+        Q_EMIT chooser->activated(6); // as the user's choice
+        w.show();
+        w.close();
+    }
+    EXPECT_EQ(IniFile::read(folder.settingsFile(), "Set", "profile"), "7");
+    Form1 again;
+    EXPECT_EQ(again.profileChooser()->currentIndex(), 6);
+    EXPECT_NE(again.options()->value("Video Options", "Video Codec"), "N/A");
+    EXPECT_TRUE(again.profileChooser()->currentText().endsWith(")"));
+}
+
+TEST(Form1WithoutCatalogue, StartsWithAnEmptyChooserAndSaysSoOnce)
+{
+    FakeDesktop::current().reset();
+    ProgramFolder folder(false);
+    Form1 w;
+    EXPECT_EQ(w.profileChooser()->count(), 0);
+    EXPECT_EQ(w.options()->value("Audio Options", "Sample Rate"), "N/A");
+    ASSERT_EQ(FakeDesktop::current().messages().size(), 1);
+    EXPECT_TRUE(FakeDesktop::current().messages().first().contains(folder.path() + "ct.s3db"));
 }

@@ -1,0 +1,238 @@
+#include "preview/previewpanel.h"
+
+#include "common/rounding.h"
+#include "common/timetext.h"
+#include "convert/processwindows.h"
+#include "media/conversionlist.h"
+#include "preview/clipstate.h"
+#include "preview/previewplayer.h"
+#include "preview/previewstate.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace {
+qint32 secondsOf(const QString &timeText)
+{
+    return qint32(
+        qMin<qint64>(TimeText::secondsOrZero(timeText), std::numeric_limits<qint32>::max()));
+}
+} // namespace
+
+PreviewPanel::PreviewPanel(Role role, QWidget *parent)
+    : QWidget(parent), m_role(role), m_player(new PreviewPlayer(this)),
+      m_surface(new QWidget(this)), m_slider(new QSlider(Qt::Horizontal, this)),
+      LblCurTime(new QLabel(QStringLiteral("0:00:00"), this)),
+      SkinLabel10(new QLabel(QStringLiteral("Total time: 0:00:00"), this)), Timer1(new QTimer(this))
+{
+    const bool main = role == Role::Main;
+    m_surface->setObjectName(main ? QStringLiteral("Text2") : QStringLiteral("Text4"));
+    // The player draws into this window by its X id, so it must be a window of its own.
+    m_surface->setAttribute(Qt::WA_NativeWindow);
+    m_surface->setAttribute(Qt::WA_DontCreateNativeAncestors);
+    m_surface->setAutoFillBackground(true);
+    QPalette black = m_surface->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    m_surface->setPalette(black);
+    m_surface->setMinimumSize(160, 120);
+    m_surface->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+
+    m_slider->setObjectName(main ? QStringLiteral("Slider1") : QStringLiteral("Slider3"));
+    m_slider->setRange(0, 100);
+    m_slider->installEventFilter(this);
+    LblCurTime->setObjectName(QStringLiteral("LblCurTime"));
+    SkinLabel10->setObjectName(QStringLiteral("SkinLabel10"));
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &PreviewPanel::tick);
+
+    if (main) {
+        addButton("cmdPlay", "Play", nullptr);
+        connect(m_buttons.last(), &QPushButton::clicked, this, &PreviewPanel::playRequested);
+    } else {
+        addButton("cmdPlay", "Play", &PreviewPanel::playClip);
+    }
+    addButton("cmdPause", "Pause", &PreviewPanel::pause);
+    addButton("cmdStop", "Stop", &PreviewPanel::stop);
+    addButton("cmdBack", "Back", &PreviewPanel::back);
+    addButton("cmdForward", "Forward", &PreviewPanel::forward);
+    addButton("Command4", "First Frame", &PreviewPanel::firstFrame);
+    addButton("Command5", "Last Frames", &PreviewPanel::lastFrames);
+    buildLayout();
+}
+
+PreviewPanel::~PreviewPanel()
+{
+    stopPlayers();
+}
+
+QPushButton *PreviewPanel::addButton(const char *name, const char *caption,
+                                     void (PreviewPanel::*slot)())
+{
+    auto *button = new QPushButton(QString::fromLatin1(caption), this);
+    button->setObjectName(QString::fromLatin1(name));
+    // Inside a dialog, Enter belongs to the dialog's own default button.
+    button->setAutoDefault(false);
+    if (slot)
+        connect(button, &QPushButton::clicked, this, slot);
+    m_buttons.append(button);
+    return button;
+}
+
+void PreviewPanel::buildLayout()
+{
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(4);
+    for (QPushButton *button : std::as_const(m_buttons))
+        buttons->addWidget(button);
+    buttons->addStretch();
+
+    auto *times = new QHBoxLayout;
+    times->addWidget(new QLabel(QStringLiteral("Current Time:"), this));
+    times->addWidget(LblCurTime);
+    times->addStretch();
+    times->addWidget(SkinLabel10);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_surface, 1);
+    layout->addWidget(m_slider);
+    layout->addLayout(times);
+    layout->addLayout(buttons);
+}
+
+QString PreviewPanel::file() const
+{
+    return m_role == Role::Main ? PreviewState::instance().CurrentPreviewFile
+                                : ClipState::instance().ClipFile;
+}
+
+void PreviewPanel::startPlayer(std::optional<qint32> start, PlayerCommand::Blanks blanks)
+{
+    m_player->start(PlayerCommand::build(file(), qint64(m_surface->winId()), start, blanks));
+}
+
+void PreviewPanel::startPlaying(const QString &videoTime)
+{
+    SkinLabel10->setText(QStringLiteral("Total time:") + videoTime);
+    PreviewState &state = PreviewState::instance();
+    state.PreviewElapsed = 0;
+    state.PreviewTotal = secondsOf(videoTime);
+    Timer1->start();
+}
+
+void PreviewPanel::playRow(const ConversionList &list, int row)
+{
+    if (list.count() == 0 || row < 0 || row >= list.count())
+        return;
+    if (PlayerProcessId != 0)
+        SendKeyToPlayer(ProcessWindows::KeyQ);
+    PreviewState::instance().CurrentPreviewFile = list.text(row, ConversionList::FileName);
+    startPlayer(std::nullopt, PlayerCommand::Blanks::Vo3Vf2);
+    startPlaying(list.text(row, ConversionList::VideoTime));
+}
+
+void PreviewPanel::playClip()
+{
+    if (PlayerProcessId != 0)
+        SendKeyToPlayer(ProcessWindows::KeyQ);
+    startPlayer(std::nullopt, PlayerCommand::Blanks::Vo3Vf3);
+    startPlaying(ClipState::instance().ClipVideoTime);
+}
+
+void PreviewPanel::pause()
+{
+    SendKeyToPlayer(ProcessWindows::KeySpace);
+    if (Timer1->isActive())
+        Timer1->stop();
+    else
+        Timer1->start();
+}
+
+void PreviewPanel::stop()
+{
+    SendKeyToPlayer(ProcessWindows::KeyQ);
+    PreviewState::instance().PreviewElapsed = 0;
+    Timer1->stop();
+    LblCurTime->clear();
+}
+
+void PreviewPanel::back()
+{
+    SendKeyToPlayer(ProcessWindows::KeyLeft);
+}
+
+void PreviewPanel::forward()
+{
+    SendKeyToPlayer(ProcessWindows::KeyRight);
+}
+
+void PreviewPanel::firstFrame()
+{
+    SendKeyToPlayer(ProcessWindows::KeyQ);
+    startPlayer(std::nullopt, m_role == Role::Main ? PlayerCommand::Blanks::Vo4Vf1
+                                                   : PlayerCommand::Blanks::Vo4Vf2);
+    PreviewState::instance().PreviewElapsed = 0;
+    Timer1->start();
+}
+
+void PreviewPanel::lastFrames()
+{
+    SendKeyToPlayer(ProcessWindows::KeyQ);
+    PreviewState &state = PreviewState::instance();
+    startPlayer(state.PreviewTotal, m_role == Role::Main ? PlayerCommand::Blanks::Vo3Vf2
+                                                         : PlayerCommand::Blanks::Vo3Vf3);
+    state.PreviewElapsed = state.PreviewTotal;
+    Timer1->start();
+}
+
+void PreviewPanel::seek()
+{
+    PreviewState &state = PreviewState::instance();
+    state.PreviewElapsed =
+        qint32(roundHalfEven(double(qint64(state.PreviewTotal) * m_slider->value()) / 100));
+    LblCurTime->setText(TimeText::clock(state.PreviewElapsed));
+    if (state.PreviewElapsed < state.PreviewTotal) {
+        SendKeyToPlayer(ProcessWindows::KeyQ);
+        startPlayer(state.PreviewElapsed, m_role == Role::Main ? PlayerCommand::Blanks::Vo4Vf2
+                                                               : PlayerCommand::Blanks::Vo3Vf3);
+    } else {
+        Timer1->stop();
+    }
+}
+
+void PreviewPanel::tick()
+{
+    PreviewState &state = PreviewState::instance();
+    state.PreviewElapsed += 1;
+    if (state.PreviewTotal != 0) {
+        const qint64 percent =
+            roundHalfEven(double(state.PreviewElapsed) / state.PreviewTotal * 100);
+        // Past the end (after "Last Frames") the slider stays where it is.
+        if (percent >= m_slider->minimum() && percent <= m_slider->maximum())
+            m_slider->setValue(int(percent));
+    }
+    LblCurTime->setText(TimeText::clock(state.PreviewElapsed));
+    if (state.PreviewElapsed >= state.PreviewTotal)
+        Timer1->stop();
+}
+
+void PreviewPanel::stopPlayers()
+{
+    m_player->stopAll();
+}
+
+bool PreviewPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // Seek once the slider has taken the release itself, wherever it was let go.
+    if (watched == m_slider && event->type() == QEvent::MouseButtonRelease)
+        QMetaObject::invokeMethod(this, &PreviewPanel::seek, Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "preview/playercommand.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class ConversionList;
+class PreviewPlayer;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QTimer;
+
+// The preview: the player program draws into the black surface, the buttons steer it
+// with keys, and the labels show a local one-second count of the position. The main
+// window and the clip editor each have one; they share PreviewState, so only one player
+// is meant to run.
+class PreviewPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Main: plays the selected queue row (CurrentPreviewFile). Editor: plays ClipFile.
+    enum class Role { Main, Editor };
+
+    explicit PreviewPanel(Role role, QWidget *parent = nullptr);
+    ~PreviewPanel() override;
+
+    Role role() const { return m_role; }
+    // The native window the player draws into (Text2 or Text4).
+    QWidget *surface() const { return m_surface; }
+    // The one-second count (Timer1).
+    QTimer *timer() const { return Timer1; }
+    PreviewPlayer *player() const { return m_player; }
+
+    // "Play" of the main window for a row of the queue; an empty list does nothing.
+    void playRow(const ConversionList &list, int row);
+    // "Play" of the editor: ClipFile, its length from ClipVideoTime.
+    void playClip();
+    void pause();
+    void stop();
+    void back();
+    void forward();
+    void firstFrame();
+    void lastFrames();
+    // The slider was let go: play from its position.
+    void seek();
+    // One second of the count.
+    void tick();
+    // Ends the players this panel started (its window closes).
+    void stopPlayers();
+
+Q_SIGNALS:
+    // "Play" of the main window's panel was pressed; the host knows the selected row.
+    void playRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QString file() const;
+    void startPlayer(std::optional<qint32> start, PlayerCommand::Blanks blanks);
+    void startPlaying(const QString &videoTime);
+    QPushButton *addButton(const char *name, const char *caption, void (PreviewPanel::*slot)());
+    void buildLayout();
+
+    Role m_role;
+    PreviewPlayer *m_player;
+    QWidget *m_surface; // Text2 in the main window, Text4 in the editor
+    QSlider *m_slider;  // Slider1 in the main window, Slider3 in the editor
+    QLabel *LblCurTime;
+    QLabel *SkinLabel10; // "Total time:"
+    QTimer *Timer1;
+    QList<QPushButton *> m_buttons;
+};

@@ -1,0 +1,245 @@
+#include "common/mediafixtures.h"
+#include "common/programfolder.h"
+#include "convert/processwindows.h"
+#include "media/conversionlist.h"
+#include "preview/clipstate.h"
+#include "preview/playercommand.h"
+#include "preview/previewpanel.h"
+#include "preview/previewplayer.h"
+#include "preview/previewstate.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+// These run under a real X server with the real player drawing into the surface.
+namespace {
+QString fixture()
+{
+    static QTemporaryDir dir;
+    static QString path;
+    if (path.isEmpty()) {
+        const QString candidate = dir.filePath("sample clip.mp4");
+        MediaFixtures::Clip clip;
+        clip.seconds = 10;
+        if (MediaFixtures::make(candidate, clip))
+            path = candidate;
+    }
+    return path;
+}
+
+QImage grab(QWidget *surface)
+{
+    return surface->screen()->grabWindow(surface->winId()).toImage();
+}
+
+// The share of pixels brighter than near-black.
+double litShare(const QImage &image)
+{
+    if (image.isNull())
+        return 0;
+    qint64 lit = 0;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2)
+            lit += qGray(image.pixel(x, y)) > 40;
+    }
+    return double(lit) / ((image.width() / 2) * (image.height() / 2));
+}
+
+bool showsVideo(QWidget *surface, int withinMs)
+{
+    return QTest::qWaitFor([surface] { return litShare(grab(surface)) > 0.2; }, withinMs);
+}
+
+bool playerEnds(qint32 id, int withinMs)
+{
+    return QTest::qWaitFor([id] { return ProcessWindows::process(id) == nullptr; }, withinMs);
+}
+
+struct Preview : ::testing::Test
+{
+    ProgramFolder folder;
+    ConversionList list;
+    PreviewPanel panel{PreviewPanel::Role::Main};
+
+    void SetUp() override
+    {
+        ASSERT_FALSE(fixture().isEmpty());
+        const int row = list.addItem(fixture());
+        list.setText(row, ConversionList::VideoTime, "0:00:10");
+        PreviewState::instance() = PreviewState();
+        panel.resize(480, 420);
+        panel.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    }
+
+    QString label(const char *name) { return panel.findChild<QLabel *>(name)->text(); }
+    QSlider *slider() { return panel.findChild<QSlider *>("Slider1"); }
+    QString wid() { return QString::number(panel.surface()->winId()); }
+};
+} // namespace
+
+TEST_F(Preview, PlayShowsTheVideoInTheSurface)
+{
+    ConversionList empty;
+    panel.playRow(empty, 0);
+    EXPECT_EQ(PlayerProcessId, 0);
+    EXPECT_TRUE(PreviewState::instance().PlayerCommandLine.isEmpty());
+
+    panel.playRow(list, 0);
+    EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
+              "\"" + folder.path() + "mp.dll\" -wid  " + wid() +
+                  " -framedrop   -colorkey  0  -nokeepaspect   -framedrop   -autosync   100   "
+                  "-vo gl2  -vf   screenshot \"" +
+                  fixture() + "\"");
+    EXPECT_NE(PlayerProcessId, 0);
+    EXPECT_EQ(PreviewState::instance().CurrentPreviewFile, fixture());
+    EXPECT_EQ(label("SkinLabel10"), "Total time:0:00:10");
+    EXPECT_EQ(PreviewState::instance().PreviewTotal, 10);
+    EXPECT_TRUE(panel.timer()->isActive());
+    EXPECT_TRUE(showsVideo(panel.surface(), 3000));
+}
+
+TEST_F(Preview, PauseFreezesThePictureAndTheCount)
+{
+    panel.playRow(list, 0);
+    ASSERT_TRUE(showsVideo(panel.surface(), 3000));
+    panel.findChild<QPushButton *>("cmdPause")->click();
+    EXPECT_FALSE(panel.timer()->isActive());
+    QTest::qWait(600);
+    const QImage frozen = grab(panel.surface());
+    const qint32 count = PreviewState::instance().PreviewElapsed;
+    QTest::qWait(1500);
+    EXPECT_EQ(grab(panel.surface()), frozen);
+    EXPECT_EQ(PreviewState::instance().PreviewElapsed, count);
+
+    panel.pause();
+    EXPECT_TRUE(panel.timer()->isActive());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return grab(panel.surface()) != frozen; }, 3000));
+}
+
+TEST_F(Preview, StopEndsThePlayer)
+{
+    panel.playRow(list, 0);
+    ASSERT_TRUE(showsVideo(panel.surface(), 3000));
+    const qint32 id = PlayerProcessId;
+    panel.findChild<QPushButton *>("cmdStop")->click();
+    EXPECT_TRUE(playerEnds(id, 3000));
+    EXPECT_EQ(label("LblCurTime"), "");
+    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 0);
+    EXPECT_FALSE(panel.timer()->isActive());
+    EXPECT_EQ(PlayerProcessId, id); // never reset
+}
+
+TEST_F(Preview, PlayingAgainQuitsThePreviousPlayer)
+{
+    panel.playRow(list, 0);
+    const qint32 first = PlayerProcessId;
+    ASSERT_TRUE(showsVideo(panel.surface(), 3000));
+    panel.playRow(list, 0);
+    EXPECT_NE(PlayerProcessId, first);
+    EXPECT_TRUE(playerEnds(first, 3000));
+    EXPECT_NE(ProcessWindows::process(PlayerProcessId), nullptr);
+}
+
+TEST_F(Preview, ReleasingTheSliderSeeks)
+{
+    panel.playRow(list, 0);
+    slider()->setValue(50);
+    QTest::mouseRelease(slider(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
+              "\"" + folder.path() + "mp.dll\" -ss 5 -wid  " + wid() +
+                  PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf2) + "\"" + fixture() + "\"");
+    EXPECT_EQ(label("LblCurTime"), "0:00:05");
+    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 5);
+    EXPECT_TRUE(panel.timer()->isActive());
+    EXPECT_TRUE(showsVideo(panel.surface(), 3000));
+
+    // At the end: the count stops and no player is started.
+    const qint32 id = PlayerProcessId;
+    const QString command = PreviewState::instance().PlayerCommandLine;
+    slider()->setValue(100);
+    panel.seek();
+    EXPECT_FALSE(panel.timer()->isActive());
+    EXPECT_EQ(label("LblCurTime"), "0:00:10");
+    EXPECT_EQ(PlayerProcessId, id);
+    EXPECT_EQ(PreviewState::instance().PlayerCommandLine, command);
+}
+
+TEST_F(Preview, CountFollowsTheClockNotThePlayer)
+{
+    panel.playRow(list, 0);
+    QTest::qWait(2300);
+    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 2);
+    EXPECT_EQ(label("LblCurTime"), "0:00:02");
+    EXPECT_EQ(slider()->value(), 20);
+    const QString command = PreviewState::instance().PlayerCommandLine;
+    panel.forward();
+    panel.back();
+    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 2);
+    EXPECT_EQ(PreviewState::instance().PlayerCommandLine, command);
+
+    panel.findChild<QPushButton *>("Command5")->click();
+    EXPECT_TRUE(PreviewState::instance().PlayerCommandLine.contains(" -ss 10 -wid "));
+    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 10);
+    EXPECT_TRUE(panel.timer()->isActive());
+    panel.tick();
+    EXPECT_FALSE(panel.timer()->isActive());
+    EXPECT_EQ(label("LblCurTime"), "0:00:11");
+
+    panel.findChild<QPushButton *>("Command4")->click();
+    EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
+              "\"" + folder.path() + "mp.dll\" -wid  " + wid() +
+                  PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf1) + "\"" + fixture() + "\"");
+    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 0);
+    EXPECT_TRUE(panel.timer()->isActive());
+    EXPECT_TRUE(showsVideo(panel.surface(), 3000));
+}
+
+TEST_F(Preview, EditorPanelPlaysTheClipFile)
+{
+    PreviewPanel editor(PreviewPanel::Role::Editor);
+    editor.resize(480, 420);
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    ASSERT_NE(editor.findChild<QWidget *>("Text4"), nullptr);
+    ASSERT_NE(editor.findChild<QSlider *>("Slider3"), nullptr);
+    ClipState::instance().ClipFile = fixture();
+    ClipState::instance().ClipVideoTime = "0:00:10";
+    editor.findChild<QPushButton *>("cmdPlay")->click();
+    const QString head =
+        "\"" + folder.path() + "mp.dll\" -wid  " + QString::number(editor.surface()->winId());
+    EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
+              head + PlayerCommand::options(PlayerCommand::Blanks::Vo3Vf3) + "\"" + fixture() +
+                  "\"");
+    EXPECT_EQ(editor.findChild<QLabel *>("SkinLabel10")->text(), "Total time:0:00:10");
+    EXPECT_TRUE(showsVideo(editor.surface(), 3000));
+    editor.firstFrame();
+    EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
+              head + PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf2) + "\"" + fixture() +
+                  "\"");
+}
+
+TEST_F(Preview, NoPlayerOutlivesItsPanel)
+{
+    auto *other = new PreviewPanel(PreviewPanel::Role::Main);
+    other->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(other));
+    other->playRow(list, 0);
+    const qint32 id = PlayerProcessId;
+    ASSERT_NE(ProcessWindows::process(id), nullptr);
+    QProcess *player = other->player()->current();
+    ASSERT_NE(player, nullptr);
+    QPointer<QProcess> watch(player);
+    delete other;
+    EXPECT_TRUE(watch.isNull());
+    EXPECT_EQ(ProcessWindows::process(id), nullptr);
+}

@@ -1,0 +1,128 @@
+#include "common/programfolder.h"
+#include "profiles/classicons.h"
+#include "profiles/profilecatalogue.h"
+#include "profiles/profiledatabase.h"
+#include "profiles/profileoptions.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <gtest/gtest.h>
+
+// The catalogue the build ships in its program folder.
+namespace {
+
+class ShippedCatalogueTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(database.open(ProgramFolder::buildFolder() + "/ct.s3db"))
+            << database.errorText().toStdString();
+        ASSERT_TRUE(catalogue.load(database));
+    }
+    QList<ProfileEntry> types() const
+    {
+        QList<ProfileEntry> found;
+        for (const ProfileEntry &e : catalogue.entries()) {
+            if (e.isType())
+                found << e;
+        }
+        return found;
+    }
+    // The extension the conversion reads from a chooser text: from the first "." at or
+    // after the 5th character to the first ")" within the last nine characters.
+    static QString extensionOf(const QString &caption)
+    {
+        const qsizetype p = caption.indexOf('.', 4);
+        const qsizetype q = caption.indexOf(')', qMax<qsizetype>(0, caption.size() - 9));
+        return p < 0 || q < p ? QString() : caption.mid(p, q - p);
+    }
+
+    ProfileDatabase database;
+    ProfileCatalogue catalogue;
+};
+
+TEST_F(ShippedCatalogueTest, TwentyNineClassesWithPicturesAndManyTypes)
+{
+    const auto classes = database.classes();
+    ASSERT_TRUE(classes);
+    ASSERT_EQ(classes->size(), 29);
+    for (int i = 0; i < 29; ++i) {
+        EXPECT_EQ(classes->at(i).id, i + 1);
+        const QPixmap picture = ClassIcons::pixmap(i + 1);
+        EXPECT_EQ(picture.size(), QSize(16, 16)) << i + 1;
+        const auto classTypes = database.types(classes->at(i).firstColumn);
+        EXPECT_GE(classTypes->size(), 3) << classes->at(i).name.toStdString();
+    }
+    EXPECT_TRUE(ClassIcons::pixmap(30).isNull());
+    EXPECT_GE(types().size(), 120);
+    EXPECT_EQ(catalogue.count(), 29 + types().size());
+}
+
+TEST_F(ShippedCatalogueTest, TypeNamesEndWithTheirFilePattern)
+{
+    const QRegularExpression pattern(R"(^[^.]+ \(\*(\.[a-z0-9]{2,5})\)$)");
+    for (const ProfileEntry &type : types()) {
+        const QString name = type.text.mid(6);
+        const auto match = pattern.match(name);
+        ASSERT_TRUE(match.hasMatch()) << name.toStdString();
+        EXPECT_EQ(extensionOf(type.text), match.captured(1)) << name.toStdString();
+    }
+}
+
+TEST_F(ShippedCatalogueTest, EveryTypeHasDefaultsInTheEncodersVocabulary)
+{
+    // The codec names the encoder command line maps to an encoder, without the AMR one
+    // (not in the installed encoder) and the "any other value" pass-through.
+    const QSet<QString> videoCodecs = {
+        "xvid",  "x264",      "mpeg4",   "wmv v9",     "wmv v8",     "mjpeg", "h263",     "h263p",
+        "mpeg1", "mpeg2",     "msmpeg4", "msmpeg4v2",  "wmv1",       "wmv2",  "huffyuv",  "ffv1",
+        "vp8",   "libtheora", "gif",     "mpeg1video", "mpeg2video", "flv",   "original", "n/a"};
+    const QSet<QString> audioCodecs = {
+        "aac",     "mp3",      "wma 9.2",   "wmav1",  "wmav2",     "pcm",      "faac",
+        "ac3",     "ogg",      "libvorbis", "vorbis", "pcm_s16be", "wma",      "mp2",
+        "aac_low", "aac_main", "aac_ltp",   "alac",   "flac",      "original", "n/a"};
+    const QRegularExpression size(R"(^[1-9]\d*[02468]x[1-9]\d*[02468]$|^[2468]x[2468]$)");
+    const QRegularExpression whole(R"(^[1-9]\d*$)");
+    const QRegularExpression rate(R"(^[1-9]\d*(\.\d+)?$)");
+    const QSet<QString> h263Sizes = {"128x96", "176x144", "352x288", "704x576", "1408x1152"};
+    auto special = [](const QString &v) { return v == "Original" || v == "N/A"; };
+
+    for (const ProfileEntry &type : types()) {
+        const int id = ProfileCatalogue::typeIdOfKey(type.key);
+        const std::string name = type.text.toStdString();
+        QHash<QString, QStringList> values;
+        for (const auto &row : ProfileOptions::databaseRows()) {
+            const auto found = database.optionValues(row.table, id);
+            ASSERT_TRUE(found && !found->isEmpty()) << name << " " << row.table.toStdString();
+            values[row.table] = *found;
+        }
+        for (const QString &v : values["videocodec"])
+            EXPECT_TRUE(videoCodecs.contains(v.toLower())) << name << " " << v.toStdString();
+        for (const QString &v : values["audiocodec"])
+            EXPECT_TRUE(audioCodecs.contains(v.toLower())) << name << " " << v.toStdString();
+        for (const QString &v : values["videosize"])
+            EXPECT_TRUE(special(v) || size.match(v).hasMatch()) << name << " " << v.toStdString();
+        for (const QString &table : QStringList{"videobitrate", "audiobitrate", "samplerate"}) {
+            for (const QString &v : values[table])
+                EXPECT_TRUE(special(v) || whole.match(v).hasMatch())
+                    << name << " " << v.toStdString();
+        }
+        for (const QString &v : values["framerate"])
+            EXPECT_TRUE(special(v) || rate.match(v).hasMatch()) << name << " " << v.toStdString();
+
+        const bool audioOnly = values["videocodec"].first() == "N/A";
+        if (audioOnly) {
+            // Nothing of the video may reach the encoder for an audio-only type.
+            for (const QString &table :
+                 QStringList{"videocodec", "videosize", "videobitrate", "framerate"})
+                EXPECT_EQ(values[table], QStringList({"N/A"})) << name;
+        }
+        if (values["videocodec"].first().startsWith("h263")) {
+            for (const QString &v : values["videosize"])
+                EXPECT_TRUE(h263Sizes.contains(v)) << name << " " << v.toStdString();
+        }
+    }
+}
+
+} // namespace
