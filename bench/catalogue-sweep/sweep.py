@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Every type of the shipped catalogue converts a two-second clip with sound, with the
-type's default options, through `klevar --convert`; the output must read back, and an
-audio-only type (its video codec "N/A") must hold no video stream.
+type's default options, through `klevar --convert`; the output must read back (its
+streams are found: some containers, SWF, keep no length), a video type must hold a video
+stream, and an audio-only type (its video codec "N/A") sound and no video stream.
 
 Prints one line per type and a summary; exits 1 when a type fails. ONLY=12,40 limits
 the sweep to those chooser positions.
@@ -52,11 +53,11 @@ def main():
         problems = []
         if code != 0 or status != "OK":
             problems.append(f"{status} (exit {code}): {why}")
-        elif not duration:
+        elif not kinds:
             problems.append("the output does not read back")
         elif audio_only(database, key):
-            if "video" in kinds:
-                problems.append("an audio-only type holds a video stream")
+            if kinds != {"audio"}:
+                problems.append("an audio-only type must hold sound and no video")
         elif "video" not in kinds:
             problems.append("no video stream")
         verdict = "ok" if not problems else "FAIL " + "; ".join(problems)
