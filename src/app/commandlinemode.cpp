@@ -2,6 +2,8 @@
 
 #include "app/consoledesktop.h"
 #include "common/appinfo.h"
+#include "convert/convertcommand.h"
+#include "convert/listprofilescommand.h"
 #include "media/probecommand.h"
 
 #include <QCoreApplication>
@@ -53,13 +55,21 @@ const char *CommandLineMode::usage()
            "Names that begin with \"-\" follow \"--\".\n";
 }
 
+namespace {
+QString usageText()
+{
+    return QString::fromLatin1(CommandLineMode::usage())
+           + QStringLiteral("Converting without a window:\n") + ConvertCommand::usage();
+}
+} // namespace
+
 std::optional<int> CommandLineMode::run(int argc, char **argv)
 {
     if (argc < 2)
         return std::nullopt;
     const QString mode = QString::fromLocal8Bit(argv[1]);
     if (mode == QLatin1String("--help") || mode == QLatin1String("-h")) {
-        std::fputs(usage(), stdout);
+        std::fputs(qPrintable(usageText()), stdout);
         return 0;
     }
     if (!mode.startsWith(QLatin1Char('-')))
@@ -71,8 +81,14 @@ std::optional<int> CommandLineMode::run(int argc, char **argv)
     Desktop::setInstance(&desktop);
     const QStringList args = QCoreApplication::arguments();
     int code = 2;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
     if (mode == QLatin1String("--probe")) {
         code = probe(args);
+    } else if (mode == QLatin1String("--convert")) {
+        code = ConvertCommand().run(args.mid(2), out, err);
+    } else if (mode == QLatin1String("--list-profiles")) {
+        code = ListProfilesCommand().run(out, err);
     } else {
         std::fprintf(stderr, "klevar: unknown option %s\n%s", qPrintable(mode), usage());
     }
