@@ -1,0 +1,82 @@
+#include "common/mediafixtures.h"
+#include "common/programfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    return env;
+}
+
+// The encoder the program started, once it runs; 0 until then.
+qint64 encoderChild(qint64 parent)
+{
+    QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(parent));
+    if (!children.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &pid : children.readAll().split(' ')) {
+        QFile command("/proc/" + pid.trimmed() + "/cmdline");
+        if (!pid.trimmed().isEmpty() && command.open(QIODevice::ReadOnly)
+            && command.readAll().contains("fp.dll\0-i"))
+            return pid.trimmed().toLongLong();
+    }
+    return 0;
+}
+} // namespace
+
+// The program itself, started as a user would start it, with no display at all.
+TEST(ConvertProgram, ConvertsWithoutADisplayAndStopsItsEncoderWhenTerminated)
+{
+    QTemporaryDir dir;
+    MediaFixtures::Clip c;
+    c.seconds = 40;
+    c.size = "640x480";
+    ASSERT_TRUE(MediaFixtures::make(dir.filePath("long.avi"), c));
+    c.seconds = 2;
+    c.size = "160x120";
+    ASSERT_TRUE(MediaFixtures::make(dir.filePath("short.avi"), c));
+    const QString program = ProgramFolder::buildFolder() + "/klevar";
+
+    QProcess list;
+    list.setProcessEnvironment(withoutDisplay());
+    list.start(program, {"--list-profiles"});
+    ASSERT_TRUE(list.waitForFinished(20000));
+    QString mp4;
+    for (const QString &line : QString::fromUtf8(list.readAllStandardOutput()).split('\n')) {
+        if (line.endsWith("(*.mp4)") && mp4.isEmpty())
+            mp4 = line.section('\t', 0, 0);
+    }
+    ASSERT_FALSE(mp4.isEmpty());
+
+    QProcess convert;
+    convert.setProcessEnvironment(withoutDisplay());
+    convert.start(program, {"--convert", "--profile", mp4, "--output", dir.filePath("out"),
+                            dir.filePath("short.avi")});
+    ASSERT_TRUE(convert.waitForFinished(60000));
+    EXPECT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(convert.readAllStandardOutput()),
+              "1\t100%\tOK\t" + dir.filePath("out/short.mp4") + "\n");
+
+    convert.start(program, {"--convert", "--profile", mp4, "--output", dir.filePath("out"),
+                            dir.filePath("long.avi")});
+    qint64 encoder = 0;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (encoder = encoderChild(convert.processId())); },
+                                20000));
+    ::kill(pid_t(convert.processId()), SIGTERM);
+    ASSERT_TRUE(convert.waitForFinished(10000));
+    EXPECT_EQ(convert.exitCode(), 130);
+    EXPECT_TRUE(convert.readAllStandardError().contains("stopped"));
+    EXPECT_NE(::kill(pid_t(encoder), 0), 0) << "the encoder was left running";
+}
