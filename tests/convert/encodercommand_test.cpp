@@ -2,7 +2,6 @@
 #include "convert/encodercommand.h"
 #include "convert/encoderfragments.h"
 #include "convertoptions.h"
-#include "media/conversionlist.h"
 
 #include <QDir>
 #include <QFile>
@@ -209,18 +208,4 @@ TEST(OutputPath, ExistingFilesGetNewAddedOrAreOverwritten)
     EXPECT_EQ(EncoderFragments::outputPath(folder, in, ".mp4", false), folder + "/a.mp4");
     // Other extensions do not count.
     EXPECT_EQ(EncoderFragments::outputPath(folder, in, ".avi", true), folder + "/a.avi");
-}
-
-TEST(EncoderRow, ReadsTheRowsTexts)
-{
-    ConversionList list;
-    const int row = list.addItem("/v/a.avi");
-    list.setText(row, ConversionList::Start, "0:00:01");
-    list.setText(row, ConversionList::End, "0:00:03");
-    list.setText(row, ConversionList::Watermark, "image;/p.png;area;Center");
-    const EncoderRow r = EncoderRow::fromList(list, row);
-    EXPECT_EQ(r.fileName, "/v/a.avi");
-    EXPECT_EQ(r.start, "0:00:01");
-    EXPECT_EQ(r.end, "0:00:03");
-    EXPECT_EQ(r.watermark, "image;/p.png;area;Center");
 }
