@@ -7,6 +7,8 @@
 #include "common/appfolder.h"
 #include "common/appinfo.h"
 #include "common/desktop.h"
+#include "convert/conversionpanel.h"
+#include "convert/conversionrun.h"
 #include "convert/processwindows.h"
 #include "media/conversionlist.h"
 #include "media/conversionlistview.h"
@@ -27,10 +29,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSplitter>
-#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -94,8 +93,11 @@ void Form1::buildWindow()
     layout->addLayout(status);
     setCentralWidget(central);
 
-    Picture4 = buildProgressPanel();
-    Picture4->setParent(central);
+    m_run = new ConversionRun(m_list, m_options, [this] { return m_profiles->selectedCaption(); },
+                              this);
+    m_run->setMessageParent(this);
+    Picture4 = new ConversionPanel(m_run, central);
+    Picture4->move(160, 200);
     resize(1240, 840);
 }
 
@@ -132,45 +134,6 @@ QGroupBox *Form1::buildPreviewArea()
     return frame;
 }
 
-QFrame *Form1::buildProgressPanel()
-{
-    auto *panel = new QFrame;
-    panel->setObjectName(QStringLiteral("Picture4"));
-    panel->setFrameShape(QFrame::StyledPanel);
-    auto *elapsedCaption = new QLabel(QStringLiteral("Current video Time:"), panel);
-    auto *elapsed = new QLabel(QStringLiteral("00:00:00"), panel);
-    elapsed->setObjectName(QStringLiteral("SkinLabel2"));
-    auto *frame14 = new QGroupBox(QStringLiteral("Progress...."), panel);
-    frame14->setObjectName(QStringLiteral("Frame14"));
-    auto *totalGroup = new QGroupBox(QStringLiteral("Total Conversion"), frame14);
-    auto *total = new QProgressBar(totalGroup);
-    total->setObjectName(QStringLiteral("prgTotalProgress"));
-    (new QVBoxLayout(totalGroup))->addWidget(total);
-    auto *trackGroup = new QGroupBox(QStringLiteral("Currently Conversion"), frame14);
-    auto *track = new QProgressBar(trackGroup);
-    track->setObjectName(QStringLiteral("prgTrackProgress"));
-    (new QVBoxLayout(trackGroup))->addWidget(track);
-    auto *bars = new QVBoxLayout(frame14);
-    bars->addWidget(totalGroup);
-    bars->addWidget(trackGroup);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), panel);
-    cancel->setObjectName(QStringLiteral("Command1"));
-
-    auto *layout = new QVBoxLayout(panel);
-    auto *top = new QHBoxLayout;
-    top->addWidget(elapsedCaption);
-    top->addWidget(elapsed);
-    top->addStretch();
-    layout->addLayout(top);
-    layout->addWidget(frame14);
-    layout->addWidget(cancel, 0, Qt::AlignRight);
-    auto *timer = new QTimer(panel);
-    timer->setObjectName(QStringLiteral("Timer2"));
-    timer->setInterval(1000);
-    panel->resize(520, 230);
-    return panel;
-}
-
 void Form1::connectCommands()
 {
     const auto onCommand = [this](const QString &menuEntry, const QString &picture,
@@ -189,6 +152,8 @@ void Form1::connectCommands()
               [this] { m_queue->openClipEditor(); });
     onCommand(QStringLiteral("videowatermarkt"), QStringLiteral("Image8"),
               [this] { m_queue->openClipEditor(); });
+    onCommand(QStringLiteral("BurnNow"), QStringLiteral("Image11"), [this] { m_run->start(); });
+    connect(lvwAudioTracks->convertNowAction(), &QAction::triggered, m_run, &ConversionRun::start);
     const auto play = [this] { m_preview->playRow(*m_list, m_queue->selectedRow()); };
     onCommand(QStringLiteral("play"), QString(), play);
     connect(m_preview, &PreviewPanel::playRequested, this, play);
@@ -251,6 +216,7 @@ void Form1::closeEvent(QCloseEvent *event)
     if (const int position = m_profiles->selectedPosition())
         Settings::setProfile(position);
     m_profiles->close();
+    m_run->stop();
     m_preview->stopPlayers();
     ProcessWindows::stopAll();
     event->accept();

@@ -3,6 +3,8 @@
 #include <QMainWindow>
 
 class ConversionList;
+class ConversionPanel;
+class ConversionRun;
 class ConversionListView;
 class QueueController;
 class MainMenu;
@@ -36,6 +38,7 @@ public:
     QComboBox *profileChooser() const;
     QueueController *queue() const { return m_queue; }
     ProfileChooser *profiles() const { return m_profiles; }
+    ConversionRun *conversionRun() const { return m_run; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -45,7 +48,6 @@ private:
     QWidget *buildListArea();
     QWidget *buildRightArea();
     QGroupBox *buildPreviewArea();
-    QFrame *buildProgressPanel();
     void connectCommands();
     void showOutputFolder();
 
@@ -59,10 +61,11 @@ private:
     QueueController *m_queue;
     PreviewPanel *m_preview = nullptr;
     ProfileChooser *m_profiles = nullptr;
+    ConversionRun *m_run = nullptr;
     MainMenu *m_menu = nullptr;
     PictureToolbar *m_toolbar = nullptr;
     ConversionListView *lvwAudioTracks = nullptr;
     OptionSheetView *PS1 = nullptr;
-    QFrame *Picture4 = nullptr; // the conversion progress panel
+    ConversionPanel *Picture4 = nullptr; // the conversion progress panel
     QLabel *SkinLabel3 = nullptr; // "Video Output Folder: " and the folder
 };

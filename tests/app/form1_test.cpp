@@ -4,6 +4,7 @@
 #include "common/mediafixtures.h"
 #include "common/programfolder.h"
 #include "media/conversionlist.h"
+#include "media/mediaprobe.h"
 #include "media/queuecontroller.h"
 #include "profiles/optionset.h"
 #include "settings/inifile.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -267,4 +269,28 @@ TEST(Form1WithoutCatalogue, StartsWithAnEmptyChooserAndSaysSoOnce)
     EXPECT_EQ(w.options()->value("Audio Options", "Sample Rate"), "N/A");
     ASSERT_EQ(FakeDesktop::current().messages().size(), 1);
     EXPECT_TRUE(FakeDesktop::current().messages().first().contains(folder.path() + "ct.s3db"));
+}
+
+TEST_F(Form1Test, ConvertNowConvertsTheQueueWithTheChosenProfile)
+{
+    IniFile::write(folder.settingsFile(), "set", "outputfolder", folder.path() + "out");
+    QDir().mkpath(folder.path() + "out");
+    Form1 w;
+    w.show();
+    const QString clip = folder.file("holiday clip.avi");
+    ASSERT_TRUE(MediaFixtures::make(clip, 2));
+    w.queue()->probe()->AddVideoFile(clip);
+    QTRY_COMPARE_WITH_TIMEOUT(w.conversionList()->text(0, ConversionList::End), QString("0:00:02"),
+                              20000);
+    const int mp4 = w.profileChooser()->findText("MP4", Qt::MatchContains);
+    ASSERT_GE(mp4, 0);
+    w.profileChooser()->setCurrentIndex(mp4);
+    Q_EMIT w.profileChooser()->activated(mp4);
+    w.findChild<QToolButton *>("Image11")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(FakeDesktop::current().messages(), QStringList{"Conversion completed!"},
+                              60000);
+    EXPECT_EQ(w.conversionList()->text(0, ConversionList::Status), "OK");
+    EXPECT_TRUE(QFile::exists(folder.path() + "out/holiday clip.mp4"));
+    EXPECT_EQ(FakeDesktop::current().callsOf("openFolder").size(), 1);
+    EXPECT_FALSE(w.findChild<QWidget *>("Picture4")->isVisible());
 }
