@@ -48,18 +48,22 @@ int probe(const QStringList &args)
 const char *CommandLineMode::usage()
 {
     return "Usage:\n"
-           "  klevar                      open the window\n"
-           "  klevar --probe FILE...      print each file's start, end, frame size, format\n"
-           "                              and length, one tab-separated line per file\n"
-           "  klevar --help               show this text\n"
-           "Names that begin with \"-\" follow \"--\".\n";
+           "  klevar\n"
+           "        Open the window.\n"
+           "  --probe [--] FILE...\n"
+           "        Print each file's name, start, end, frame size, format and length as\n"
+           "        the window's list shows them, one tab-separated line per file.\n"
+           "  --help\n"
+           "        Show this text.\n";
 }
 
 namespace {
 QString usageText()
 {
     return QString::fromLatin1(CommandLineMode::usage())
-           + QStringLiteral("Converting without a window:\n") + ConvertCommand::usage();
+           + ConvertCommand::usage()
+           + QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
+                            "a display.\n");
 }
 } // namespace
 
@@ -90,7 +94,8 @@ std::optional<int> CommandLineMode::run(int argc, char **argv)
     } else if (mode == QLatin1String("--list-profiles")) {
         code = ListProfilesCommand().run(out, err);
     } else {
-        std::fprintf(stderr, "klevar: unknown option %s\n%s", qPrintable(mode), usage());
+        std::fprintf(stderr, "klevar: unknown option %s\n%s", qPrintable(mode),
+                     qPrintable(usageText()));
     }
     Desktop::setInstance(nullptr);
     return code;
