@@ -27,11 +27,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QSplitter>
 #include <QToolButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 Form1::Form1(QWidget *parent)
@@ -199,7 +197,8 @@ void Form1::OpenWebPage(const QString &address)
 void Form1::showSettings()
 {
     Frmset dialog(this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        showOutputFolder();
 }
 
 void Form1::showAbout()

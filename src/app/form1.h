@@ -14,10 +14,8 @@ class PictureToolbar;
 class ProfileChooser;
 class PreviewPanel;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
-class QTreeView;
 
 // Form1: the main window. Its construction is the program's start-up, its close the
 // program's end; every other window is opened from here.

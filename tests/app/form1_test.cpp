@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -293,4 +295,18 @@ TEST_F(Form1Test, ConvertNowConvertsTheQueueWithTheChosenProfile)
     EXPECT_TRUE(QFile::exists(folder.path() + "out/holiday clip.mp4"));
     EXPECT_EQ(FakeDesktop::current().callsOf("openFolder").size(), 1);
     EXPECT_FALSE(w.findChild<QWidget *>("Picture4")->isVisible());
+}
+
+TEST_F(Form1Test, AcceptedSettingsShowTheNewOutputFolder)
+{
+    Form1 w;
+    w.show();
+    QTimer::singleShot(50, [] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit *>("Text2")->setText("/srv/new place");
+        dialog->findChild<QPushButton *>("Command1")->click();
+    });
+    action(w, "options")->trigger();
+    EXPECT_EQ(w.findChild<QLabel *>("SkinLabel3")->text(), "Video Output Folder: /srv/new place");
 }
