@@ -1,6 +1,6 @@
 #include "app/aboutbox.h"
 
-#include "app/skin.h"
+#include "common/skin.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

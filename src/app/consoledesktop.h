@@ -8,6 +8,8 @@ class ConsoleDesktop : public Desktop
 {
 public:
     void showMessage(QWidget *parent, const QString &text, Icon icon) override;
+    // Nobody is there to answer.
+    bool askYesNo(QWidget *, const QString &, const QString &) override { return false; }
     QStringList chooseOpenFiles(QWidget *, const QString &, const QString &) override { return {}; }
     QString chooseOpenFile(QWidget *, const QString &, const QString &) override { return {}; }
     QString chooseSaveFile(QWidget *, const QString &, const QString &) override { return {}; }

@@ -3,18 +3,20 @@
 #include "app/aboutbox.h"
 #include "app/mainmenu.h"
 #include "app/picturetoolbar.h"
-#include "app/skin.h"
 #include "common/appfolder.h"
 #include "common/appinfo.h"
+#include "common/childprogram.h"
 #include "common/desktop.h"
+#include "common/skin.h"
 #include "convert/conversionpanel.h"
 #include "convert/conversionrun.h"
-#include "convert/processwindows.h"
 #include "media/conversionlist.h"
 #include "media/conversionlistview.h"
+#include "media/previewplayer.h"
 #include "media/queuecontroller.h"
 #include "preview/form2.h"
 #include "preview/previewpanel.h"
+#include "preview/previewstate.h"
 #include "profiles/optionset.h"
 #include "profiles/optionsheetview.h"
 #include "profiles/profilechooser.h"
@@ -34,7 +36,7 @@
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent), m_list(new ConversionList(this)), m_options(new OptionSet(this)),
-      m_queue(new QueueController(m_list, m_options, this))
+      m_queue(new QueueController(m_list, m_options, this)), m_player(new PreviewPlayer(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(MainCaption));
@@ -91,9 +93,10 @@ void Form1::buildWindow()
     layout->addLayout(status);
     setCentralWidget(central);
 
-    m_run = new ConversionRun(m_list, m_options, [this] { return m_profiles->selectedCaption(); },
-                              this);
+    m_run = new ConversionRun(
+        m_list, m_options, [this] { return m_profiles->selectedCaption(); }, this);
     m_run->setMessageParent(this);
+    m_run->setPreviewPlayer(m_player);
     Picture4 = new ConversionPanel(m_run, central);
     Picture4->move(160, 200);
     resize(1240, 840);
@@ -125,7 +128,7 @@ QGroupBox *Form1::buildPreviewArea()
 {
     auto *frame = new QGroupBox(QStringLiteral("Privew"));
     frame->setObjectName(QStringLiteral("Frame2"));
-    m_preview = new PreviewPanel(PreviewPanel::Role::Main, frame);
+    m_preview = new PreviewPanel(PreviewPanel::Role::Main, m_player, frame);
     auto *layout = new QVBoxLayout(frame);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_preview);
@@ -134,49 +137,47 @@ QGroupBox *Form1::buildPreviewArea()
 
 void Form1::connectCommands()
 {
-    const auto onCommand = [this](const QString &menuEntry, const QString &picture,
-                                  auto handler) {
-        connect(m_menu->action(menuEntry), &QAction::triggered, this, handler);
-        if (!picture.isEmpty())
-            connect(m_toolbar->button(picture), &QToolButton::clicked, this, handler);
+    // The toolbar's pictures and the list's menu trigger the menu's own entries.
+    const auto alsoBy = [](auto *trigger, auto signal, QAction *entry) {
+        connect(trigger, signal, entry, &QAction::trigger);
     };
-    onCommand(QStringLiteral("AddFiles"), QStringLiteral("Image1"),
-              [this] { m_queue->addByDialog(this); });
-    onCommand(QStringLiteral("RemoveSelectedFile"), QStringLiteral("Image2"),
-              [this] { m_queue->removeSelected(); });
-    onCommand(QStringLiteral("ClearAllFiles"), QStringLiteral("Image9"),
-              [this] { m_queue->clearAll(); });
-    onCommand(QStringLiteral("videoclip"), QStringLiteral("Image10"),
-              [this] { m_queue->openClipEditor(); });
-    onCommand(QStringLiteral("videowatermarkt"), QStringLiteral("Image8"),
-              [this] { m_queue->openClipEditor(); });
-    onCommand(QStringLiteral("BurnNow"), QStringLiteral("Image11"), [this] { m_run->start(); });
-    connect(lvwAudioTracks->convertNowAction(), &QAction::triggered, m_run, &ConversionRun::start);
-    const auto play = [this] { m_preview->playRow(*m_list, m_queue->selectedRow()); };
-    onCommand(QStringLiteral("play"), QString(), play);
-    connect(m_preview, &PreviewPanel::playRequested, this, play);
-    connect(lvwAudioTracks->playAction(), &QAction::triggered, this, play);
+    alsoBy(m_toolbar->Image1, &QToolButton::clicked, m_menu->AddFiles);
+    alsoBy(m_toolbar->Image2, &QToolButton::clicked, m_menu->RemoveSelectedFile);
+    alsoBy(m_toolbar->Image9, &QToolButton::clicked, m_menu->ClearAllFiles);
+    alsoBy(m_toolbar->Image11, &QToolButton::clicked, m_menu->BurnNow);
+    alsoBy(m_toolbar->Image10, &QToolButton::clicked, m_menu->videoclip);
+    alsoBy(m_toolbar->Image8, &QToolButton::clicked, m_menu->videowatermarkt);
+    alsoBy(m_toolbar->Image7, &QToolButton::clicked, m_menu->options);
+    alsoBy(lvwAudioTracks->convertNowAction(), &QAction::triggered, m_menu->BurnNow);
+    alsoBy(lvwAudioTracks->playAction(), &QAction::triggered, m_menu->play);
+    alsoBy(m_preview, &PreviewPanel::playRequested, m_menu->play);
+
+    connect(m_menu->AddFiles, &QAction::triggered, this, [this] { m_queue->addByDialog(this); });
+    connect(m_menu->RemoveSelectedFile, &QAction::triggered, m_queue,
+            &QueueController::removeSelected);
+    connect(m_menu->ClearAllFiles, &QAction::triggered, m_queue, &QueueController::clearAll);
+    connect(m_menu->videoclip, &QAction::triggered, m_queue, &QueueController::openClipEditor);
+    connect(m_menu->videowatermarkt, &QAction::triggered, m_queue,
+            &QueueController::openClipEditor);
+    connect(m_menu->BurnNow, &QAction::triggered, m_run, &ConversionRun::start);
+    connect(m_menu->play, &QAction::triggered, this,
+            [this] { m_preview->playRow(*m_list, m_queue->selectedRow()); });
     connect(m_queue, &QueueController::clipEditorRequested, this,
-            [this](int row) { Form2::openFor(*m_list, row, this); });
+            [this](int row) { Form2::openFor(*m_list, row, m_player, this); });
+    connect(m_queue, &QueueController::currentFileChanged, this,
+            [](const QString &path) { PreviewState::instance().CurrentPreviewFile = path; });
     // Capture and the downloader come with later versions; their entries stay visible.
-    for (QAction *later : {m_menu->action(QStringLiteral("Capture")),
-                           m_menu->action(QStringLiteral("importvideo")),
-                           lvwAudioTracks->captureAction(), lvwAudioTracks->importAction()})
+    for (QAction *later : {m_menu->Capture, m_menu->importvideo, lvwAudioTracks->captureAction(),
+                           lvwAudioTracks->importAction()})
         later->setEnabled(false);
 
-    connect(m_menu->action(QStringLiteral("exit")), &QAction::triggered, this, &QWidget::close);
-    connect(m_menu->action(QStringLiteral("options")), &QAction::triggered, this,
-            &Form1::showSettings);
-    connect(m_toolbar->button(QStringLiteral("Image7")), &QToolButton::clicked, this,
-            &Form1::showSettings);
-    connect(m_menu->action(QStringLiteral("helphelp")), &QAction::triggered, this,
-            &Form1::ShowHelp);
-    connect(m_menu->action(QStringLiteral("HomePage")), &QAction::triggered, this,
-            [this] { OpenWebPage(HomePageAddress); });
-    connect(m_menu->action(QStringLiteral("SupportOnline")), &QAction::triggered, this,
+    connect(m_menu->exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_menu->options, &QAction::triggered, this, &Form1::showSettings);
+    connect(m_menu->helphelp, &QAction::triggered, this, &Form1::ShowHelp);
+    connect(m_menu->HomePage, &QAction::triggered, this, [this] { OpenWebPage(HomePageAddress); });
+    connect(m_menu->SupportOnline, &QAction::triggered, this,
             [this] { OpenWebPage(SupportAddress); });
-    connect(m_menu->action(QStringLiteral("About")), &QAction::triggered, this,
-            &Form1::showAbout);
+    connect(m_menu->About, &QAction::triggered, this, &Form1::showAbout);
 }
 
 void Form1::showOutputFolder()
@@ -209,14 +210,13 @@ void Form1::showAbout()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    if (PlayerProcessId != 0)
-        SendKeyToPlayer(ProcessWindows::KeyQ);
-    m_preview->timer()->stop();
+    m_preview->stopPreview();
     if (const int position = m_profiles->selectedPosition())
         Settings::setProfile(position);
     m_profiles->close();
     m_run->stop();
-    m_preview->stopPlayers();
-    ProcessWindows::stopAll();
+    m_player->stopAll();
+    // Whatever child is still attached (a probe, a query) ends with the window.
+    ChildProgram::stopAll();
     event->accept();
 }

@@ -13,6 +13,7 @@ class OptionSheetView;
 class PictureToolbar;
 class ProfileChooser;
 class PreviewPanel;
+class PreviewPlayer;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -37,6 +38,7 @@ public:
     QueueController *queue() const { return m_queue; }
     ProfileChooser *profiles() const { return m_profiles; }
     ConversionRun *conversionRun() const { return m_run; }
+    PreviewPlayer *previewPlayer() const { return m_player; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -57,6 +59,7 @@ private:
     ConversionList *m_list;
     OptionSet *m_options;
     QueueController *m_queue;
+    PreviewPlayer *m_player; // the program's one preview player
     PreviewPanel *m_preview = nullptr;
     ProfileChooser *m_profiles = nullptr;
     ConversionRun *m_run = nullptr;
@@ -65,5 +68,5 @@ private:
     ConversionListView *lvwAudioTracks = nullptr;
     OptionSheetView *PS1 = nullptr;
     ConversionPanel *Picture4 = nullptr; // the conversion progress panel
-    QLabel *SkinLabel3 = nullptr; // "Video Output Folder: " and the folder
+    QLabel *SkinLabel3 = nullptr;        // "Video Output Folder: " and the folder
 };

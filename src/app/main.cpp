@@ -1,8 +1,10 @@
 #include "app/commandlinemode.h"
 #include "app/form1.h"
 #include "common/appinfo.h"
+#include "common/terminationwatch.h"
 
 #include <QApplication>
+#include <QDialog>
 
 #include <cstdio>
 
@@ -25,6 +27,24 @@ bool chooseWindowSystem()
     qputenv("QT_QPA_PLATFORM", "xcb;offscreen");
     return true;
 }
+
+// SIGTERM, SIGINT and SIGHUP close the program as File > Exit does, without a question:
+// open dialogs are dismissed first, then the main window's close stops every child.
+void closeOnTermination(TerminationWatch &watch, Form1 &window, int &exitCode)
+{
+    QObject::connect(&watch, &TerminationWatch::requested, &window, [&window, &exitCode](int sig) {
+        exitCode = 128 + sig;
+        while (QWidget *modal = QApplication::activeModalWidget()) {
+            auto *dialog = qobject_cast<QDialog *>(modal);
+            if (!dialog)
+                break;
+            dialog->reject();
+            dialog->hide(); // a dialog that refuses to go would keep this loop turning
+        }
+        window.close();
+        QCoreApplication::exit(exitCode);
+    });
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -37,9 +57,9 @@ int main(int argc, char **argv)
     // While the window system is tried, its complaints would bury the one line that
     // tells the user what is wrong; they are held back until it is known to work.
     const QtMessageHandler previous =
-        fallbackAllowed ? qInstallMessageHandler([](QtMsgType, const QMessageLogContext &,
-                                                    const QString &) {})
-                        : nullptr;
+        fallbackAllowed
+            ? qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {})
+            : nullptr;
     QApplication app(argc, argv);
     if (fallbackAllowed)
         qInstallMessageHandler(previous);
@@ -51,6 +71,10 @@ int main(int argc, char **argv)
         return 2;
     }
     Form1 window;
+    TerminationWatch watch;
+    int terminatedBy = 0;
+    closeOnTermination(watch, window, terminatedBy);
     window.show();
-    return app.exec();
+    const int code = app.exec();
+    return terminatedBy ? terminatedBy : code;
 }

@@ -11,61 +11,49 @@ MainMenu::MainMenu(QMainWindow *window) : QObject(window)
 
     QMenu *file = bar->addMenu(QStringLiteral("File(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    add(file, QStringLiteral("AddFiles"), QStringLiteral("Add Files"), QStringLiteral("Ctrl+A"));
-    add(file, QStringLiteral("RemoveSelectedFile"), QStringLiteral("Remove Selected File"),
-        QStringLiteral("Ctrl+R"));
-    add(file, QStringLiteral("ClearAllFiles"), QStringLiteral("Clear All Files"),
-        QStringLiteral("Ctrl+C"));
+    AddFiles = add(file, "AddFiles", "Add Files", "Ctrl+A");
+    RemoveSelectedFile = add(file, "RemoveSelectedFile", "Remove Selected File", "Ctrl+R");
+    ClearAllFiles = add(file, "ClearAllFiles", "Clear All Files", "Ctrl+C");
     file->addSeparator();
-    add(file, QStringLiteral("Capture"), QStringLiteral("Capture Video From DV"));
+    Capture = add(file, "Capture", "Capture Video From DV");
     file->addSeparator();
-    add(file, QStringLiteral("importvideo"), QStringLiteral("Import Video From Youtube"));
+    importvideo = add(file, "importvideo", "Import Video From Youtube");
     file->addSeparator();
-    add(file, QStringLiteral("exit"), QStringLiteral("Exit"), QStringLiteral("Ctrl+X"));
+    exit = add(file, "exit", "Exit", "Ctrl+X");
 
     QMenu *edit = bar->addMenu(QStringLiteral("Edit(&E)"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    add(edit, QStringLiteral("options"), QStringLiteral("Options"), QStringLiteral("Ctrl+S"));
+    options = add(edit, "options", "Options", "Ctrl+S");
     edit->addSeparator();
-    add(edit, QStringLiteral("checkupdate"), QStringLiteral("Check for Updates"));
+    checkupdate = add(edit, "checkupdate", "Check for Updates");
 
     QMenu *actions = bar->addMenu(QStringLiteral("Action(&A)"));
     actions->setObjectName(QStringLiteral("mnuAction"));
-    add(actions, QStringLiteral("BurnNow"), QStringLiteral("Convert Now!"), QStringLiteral("Ctrl+N"));
+    BurnNow = add(actions, "BurnNow", "Convert Now!", "Ctrl+N");
     actions->addSeparator();
-    add(actions, QStringLiteral("play"), QStringLiteral("Play Selected File"), QStringLiteral("Ctrl+P"));
+    play = add(actions, "play", "Play Selected File", "Ctrl+P");
     actions->addSeparator();
-    add(actions, QStringLiteral("videoclip"), QStringLiteral("Video Clip"), QStringLiteral("Ctrl+V"));
-    add(actions, QStringLiteral("videowatermarkt"), QStringLiteral("Video Watermarkt"),
-        QStringLiteral("Ctrl+W"));
+    videoclip = add(actions, "videoclip", "Video Clip", "Ctrl+V");
+    videowatermarkt = add(actions, "videowatermarkt", "Video Watermarkt", "Ctrl+W");
 
     QMenu *help = bar->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    add(help, QStringLiteral("helphelp"), QStringLiteral("Help"), QStringLiteral("F1"));
+    helphelp = add(help, "helphelp", "Help", "F1");
     help->addSeparator();
-    add(help, QStringLiteral("HomePage"), QStringLiteral("Video Converter Home Page"),
-        QStringLiteral("Ctrl+H"));
-    add(help, QStringLiteral("SupportOnline"), QStringLiteral("Support Online"),
-        QStringLiteral("Ctrl+T"));
+    HomePage = add(help, "HomePage", "Video Converter Home Page", "Ctrl+H");
+    SupportOnline = add(help, "SupportOnline", "Support Online", "Ctrl+T");
     help->addSeparator();
-    add(help, QStringLiteral("About"), QStringLiteral("About"));
+    About = add(help, "About", "About");
 }
 
-QAction *MainMenu::action(const QString &name) const
+QAction *MainMenu::add(QMenu *menu, const char *name, const char *caption, const char *shortcut)
 {
-    return m_actions.value(name);
-}
-
-QAction *MainMenu::add(QMenu *menu, const QString &name, const QString &caption,
-                       const QString &shortcut)
-{
-    auto *action = menu->addAction(caption);
-    action->setObjectName(name);
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(QKeySequence(shortcut));
+    auto *action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    if (*shortcut) {
+        action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
         // The shortcuts belong to the whole window, also while a list or sheet has focus.
         action->setShortcutContext(Qt::WindowShortcut);
     }
-    m_actions.insert(name, action);
     return action;
 }

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 
 class QAction;
 class QMainWindow;
+class QMenu;
 
-// The menu bar of the main window. Each entry is a QAction whose objectName is the
-// entry's own name ("AddFiles", "BurnNow", "videowatermarkt", ...).
+// The menu bar of the main window. Each entry is a QAction named as the entry is
+// (its objectName too), and the toolbar's buttons and the list's menu trigger these
+// same actions.
 class MainMenu : public QObject
 {
     Q_OBJECT
@@ -16,11 +17,27 @@ class MainMenu : public QObject
 public:
     explicit MainMenu(QMainWindow *window);
 
-    QAction *action(const QString &name) const;
+    // File
+    QAction *AddFiles;
+    QAction *RemoveSelectedFile;
+    QAction *ClearAllFiles;
+    QAction *Capture;     // "Capture Video From DV"
+    QAction *importvideo; // "Import Video From Youtube"
+    QAction *exit;
+    // Edit
+    QAction *options;
+    QAction *checkupdate;
+    // Action
+    QAction *BurnNow; // "Convert Now!"
+    QAction *play;
+    QAction *videoclip;
+    QAction *videowatermarkt;
+    // Help
+    QAction *helphelp;
+    QAction *HomePage;
+    QAction *SupportOnline;
+    QAction *About;
 
 private:
-    QAction *add(class QMenu *menu, const QString &name, const QString &caption,
-                 const QString &shortcut = QString());
-
-    QHash<QString, QAction *> m_actions;
+    QAction *add(QMenu *menu, const char *name, const char *caption, const char *shortcut = "");
 };

@@ -12,20 +12,15 @@ PictureToolbar::PictureToolbar(QWidget *parent) : QWidget(parent)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
-    layout->addWidget(addButton(QStringLiteral("Image1"), QStringLiteral("Add Files"),
-                                QStringLiteral("addfiles")));
-    layout->addWidget(addButton(QStringLiteral("Image2"), QStringLiteral("Remove File"),
-                                QStringLiteral("removefile")));
-    layout->addWidget(addButton(QStringLiteral("Image9"), QStringLiteral("Clear All"),
-                                QStringLiteral("clearall")));
-    layout->addWidget(addButton(QStringLiteral("Image11"), QStringLiteral("CONVERT NOW"),
-                                QStringLiteral("convertnow")));
-    layout->addWidget(addButton(QStringLiteral("Image10"), QStringLiteral("Clip"),
-                                QStringLiteral("clip")));
-    layout->addWidget(addButton(QStringLiteral("Image8"), QStringLiteral("WaterMark"),
-                                QStringLiteral("watermark")));
-    layout->addWidget(addButton(QStringLiteral("Image7"), QStringLiteral("Options"),
-                                QStringLiteral("options")));
+    Image1 = addButton("Image1", "Add Files", "addfiles");
+    Image2 = addButton("Image2", "Remove File", "removefile");
+    Image9 = addButton("Image9", "Clear All", "clearall");
+    Image11 = addButton("Image11", "CONVERT NOW", "convertnow");
+    Image10 = addButton("Image10", "Clip", "clip");
+    Image8 = addButton("Image8", "WaterMark", "watermark");
+    Image7 = addButton("Image7", "Options", "options");
+    for (QToolButton *button : {Image1, Image2, Image9, Image11, Image10, Image8, Image7})
+        layout->addWidget(button);
     layout->addSpacing(16);
 
     auto *to = new QLabel(QStringLiteral("To:"), this);
@@ -39,19 +34,13 @@ PictureToolbar::PictureToolbar(QWidget *parent) : QWidget(parent)
     layout->addWidget(ImageCombo1, 1);
 }
 
-QToolButton *PictureToolbar::button(const QString &name) const
-{
-    return findChild<QToolButton *>(name, Qt::FindDirectChildrenOnly);
-}
-
-QToolButton *PictureToolbar::addButton(const QString &name, const QString &caption,
-                                       const QString &picture)
+QToolButton *PictureToolbar::addButton(const char *name, const char *caption, const char *picture)
 {
     auto *b = new QToolButton(this);
-    b->setObjectName(name);
-    b->setText(caption);
-    b->setToolTip(caption);
-    b->setIcon(QIcon(QStringLiteral(":/pictures/%1.png").arg(picture)));
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(QString::fromLatin1(caption));
+    b->setToolTip(QString::fromLatin1(caption));
+    b->setIcon(QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(picture))));
     b->setIconSize(QSize(32, 32));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);

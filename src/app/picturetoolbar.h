@@ -16,9 +16,15 @@ class PictureToolbar : public QWidget
 public:
     explicit PictureToolbar(QWidget *parent = nullptr);
 
-    QToolButton *button(const QString &name) const;
+    QToolButton *Image1;    // "Add Files"
+    QToolButton *Image2;    // "Remove File"
+    QToolButton *Image9;    // "Clear All"
+    QToolButton *Image11;   // "CONVERT NOW"
+    QToolButton *Image10;   // "Clip"
+    QToolButton *Image8;    // "WaterMark"
+    QToolButton *Image7;    // "Options"
     QComboBox *ImageCombo1; // the profile chooser
 
 private:
-    QToolButton *addButton(const QString &name, const QString &caption, const QString &picture);
+    QToolButton *addButton(const char *name, const char *caption, const char *picture);
 };

@@ -20,6 +20,8 @@ public:
 
     // A message box captioned with the application's title.
     virtual void showMessage(QWidget *parent, const QString &text, Icon icon) = 0;
+    // A question with the buttons Yes and No under the given title; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text) = 0;
     // Filters are given as "Description|*.a;*.b|Other|*.c|", the order kept; the first
     // filter is in effect when the chooser opens. An empty list means cancelled.
     virtual QStringList chooseOpenFiles(QWidget *parent, const QString &title,

@@ -50,6 +50,12 @@ void RealDesktop::showMessage(QWidget *parent, const QString &text, Icon icon)
     box.exec();
 }
 
+bool RealDesktop::askYesNo(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString RealDesktop::qtFilter(const QString &filter)
 {
     const QStringList pieces = filter.split(QLatin1Char('|'));

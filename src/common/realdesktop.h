@@ -8,6 +8,7 @@ class RealDesktop : public Desktop
 {
 public:
     void showMessage(QWidget *parent, const QString &text, Icon icon) override;
+    bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
     QStringList chooseOpenFiles(QWidget *parent, const QString &title,
                                 const QString &filter) override;
     QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter) override;

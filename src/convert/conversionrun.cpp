@@ -1,11 +1,12 @@
 #include "convert/conversionrun.h"
 
 #include "common/appfolder.h"
+#include "common/processwindows.h"
 #include "common/rounding.h"
-#include "convert/encoderjob.h"
+#include "convert/encoderlog.h"
 #include "convert/encoderstatistics.h"
-#include "convert/processwindows.h"
 #include "media/conversionlist.h"
+#include "media/previewplayer.h"
 #include "settings/settings.h"
 
 #include <QFile>
@@ -43,8 +44,8 @@ void ConversionRun::start()
 {
     if (m_running || !m_list || !m_options || m_list->count() == 0)
         return;
-    if (PlayerProcessId != 0)
-        SendKeyToPlayer(ProcessWindows::KeyQ);
+    if (m_player)
+        m_player->stop();
     m_running = true;
     m_cancelRequested = false;
     const quint64 generation = ++m_generation;
@@ -98,10 +99,13 @@ void ConversionRun::startRow()
 
 bool ConversionRun::startEncoder()
 {
-    m_job = new EncoderJob(this);
-    connect(m_job, &EncoderJob::ended, this, &ConversionRun::encoderEnded);
+    m_job = new ChildProgram(this);
+    m_job->setWorkingFolder(AppFolder());
+    EncoderLog::keepTail(*m_job);
+    connect(m_job, &ChildProgram::finished, this, &ConversionRun::encoderEnded);
+    connect(m_job, &ChildProgram::lineReceived, this, &ConversionRun::encoderLine);
     const bool running =
-        m_job->start(m_command.commandLine.program(), m_capabilities.adapt(m_command), AppFolder());
+        m_job->start(m_command.commandLine.program(), m_capabilities.adapt(m_command));
     EncoderProcessId = running ? qint32(m_job->processId()) : 0;
     m_elapsed = 0;
     Q_EMIT elapsedChanged(0);
@@ -111,11 +115,12 @@ bool ConversionRun::startEncoder()
     return running;
 }
 
-void ConversionRun::encoderEnded(int exitCode, bool normalExit)
+void ConversionRun::encoderEnded(int exitCode, ChildProgram::End end)
 {
     if (!m_job || sender() != m_job)
         return;
-    QString why = m_job->log().failureSummary();
+    QString why = EncoderLog::failureSummary(m_job->tail());
+    const bool normalExit = end == ChildProgram::End::Exited;
     detachJob(false);
     const QFileInfo output(m_command.outputPath);
     // The encoder's own verdict counts too: an old file left at the output path by an
@@ -220,8 +225,8 @@ void ConversionRun::stop()
         m_list->setText(m_row, ConversionList::Status, Cancel);
     detachJob(true);
     // Encoders of cancelled rows that are still quitting.
-    const auto quitting = findChildren<EncoderJob *>(Qt::FindDirectChildrenOnly);
-    for (EncoderJob *job : quitting)
+    const auto quitting = findChildren<ChildProgram *>(Qt::FindDirectChildrenOnly);
+    for (ChildProgram *job : quitting)
         delete job;
     if (wasRunning) {
         Q_EMIT busyChanged(false);
@@ -233,16 +238,16 @@ void ConversionRun::detachJob(bool wait)
 {
     if (!m_job)
         return;
-    EncoderJob *job = m_job;
+    ChildProgram *job = m_job;
     m_job = nullptr;
     EncoderProcessId = 0;
-    disconnect(job, &EncoderJob::ended, this, &ConversionRun::encoderEnded);
+    disconnect(job, nullptr, this, nullptr);
     if (wait)
         delete job; // waits for a running encoder to end
     else if (!job->isRunning())
         job->deleteLater(); // its end may still be on its way through this very job
     else
-        connect(job, &EncoderJob::ended, job, &QObject::deleteLater);
+        connect(job, &ChildProgram::finished, job, &QObject::deleteLater);
 }
 
 void ConversionRun::setTrack(int percent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/childprogram.h"
 #include "common/desktop.h"
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
@@ -12,8 +13,8 @@
 #include <functional>
 
 class ConversionList;
-class EncoderJob;
 class OptionSet;
+class PreviewPlayer;
 class QWidget;
 
 // Converts every row of the queue, first to last, one encoder run at a time. Driven
@@ -41,6 +42,8 @@ public:
 
     // The window the run's message boxes belong to.
     void setMessageParent(QWidget *parent) { m_messageParent = parent; }
+    // The program's preview player, stopped when a run starts.
+    void setPreviewPlayer(PreviewPlayer *player) { m_player = player; }
 
     // Another output folder than the settings' one; empty: the settings decide.
     void setOutputFolder(const QString &folder) { m_outputFolder = folder; }
@@ -65,6 +68,8 @@ Q_SIGNALS:
     // The pointer shows that the program is busy.
     void busyChanged(bool busy);
     void rowStarted(int row, const QString &inputPath, const QString &outputPath);
+    // Every line the encoder of the current row writes, status lines included.
+    void encoderLine(const QString &line);
     void elapsedChanged(int seconds);
     void trackProgressChanged(int percent);
     void totalProgressChanged(int percent);
@@ -77,7 +82,7 @@ private:
     void beginRows(const EncoderCapabilities &capabilities);
     void startRow();
     bool startEncoder();
-    void encoderEnded(int exitCode, bool normalExit);
+    void encoderEnded(int exitCode, ChildProgram::End end);
     void finishRow(bool ok, const QString &whyFailed);
     void showStatistics(); // Timer2's tick
     void cancelPath();
@@ -93,13 +98,14 @@ private:
     OptionSet *m_options;
     std::function<QString()> m_profileCaption;
     QWidget *m_messageParent = nullptr;
+    PreviewPlayer *m_player = nullptr;
     QString m_outputFolder;
     QTimer Timer2; // one-second progress timer, on while an encoder runs
 
     RunSettings m_settings;
     EncoderCapabilities m_capabilities;
     EncoderCommand m_command;
-    EncoderJob *m_job = nullptr;
+    ChildProgram *m_job = nullptr; // the encoder of the current row
     bool m_running = false;
     bool m_cancelRequested = false;
     quint64 m_generation = 0; // tells late callbacks of an earlier run apart

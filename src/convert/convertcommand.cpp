@@ -1,7 +1,7 @@
 #include "convert/convertcommand.h"
 
+#include "common/terminationwatch.h"
 #include "convert/conversionrun.h"
-#include "convert/terminationwatch.h"
 #include "media/conversionlist.h"
 #include "media/mediaprobe.h"
 #include "profiles/optionset.h"

@@ -1,9 +1,9 @@
 #include "convert/encodercapabilities.h"
 
+#include "common/childprogram.h"
 #include "convert/encodercommand.h"
 
 #include <QHash>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -94,28 +94,21 @@ void EncoderCapabilities::query(const QString &program, QObject *context,
         QTimer::singleShot(0, context, [done, answer] { done(answer); });
         return;
     }
-    auto *process = new QProcess(context);
-    process->setProcessChannelMode(QProcess::MergedChannels);
-    auto answered = std::make_shared<bool>(false);
-    const auto answer = [process, program, done, answered](bool listed) {
-        if (*answered)
-            return;
-        *answered = true;
-        const EncoderCapabilities capabilities =
-            listed ? fromListing(QString::fromLocal8Bit(process->readAll()))
-                   : EncoderCapabilities();
-        if (capabilities.isKnown())
-            known().insert(program, capabilities);
-        process->deleteLater();
-        done(capabilities);
-    };
-    QObject::connect(process, &QProcess::finished, context, [answer] { answer(true); });
-    QObject::connect(process, &QProcess::errorOccurred, context,
-                     [answer](QProcess::ProcessError error) {
-                         if (error == QProcess::FailedToStart)
-                             answer(false);
+    auto *child = new ChildProgram(context);
+    auto listing = std::make_shared<QString>();
+    QObject::connect(child, &ChildProgram::outputReceived, child,
+                     [listing](const QString &text) { *listing += text; });
+    QObject::connect(child, &ChildProgram::finished, context,
+                     [child, program, done, listing](int, ChildProgram::End end) {
+                         const EncoderCapabilities capabilities =
+                             end == ChildProgram::End::FailedToStart ? EncoderCapabilities()
+                                                                     : fromListing(*listing);
+                         if (capabilities.isKnown())
+                             known().insert(program, capabilities);
+                         child->deleteLater();
+                         done(capabilities);
                      });
     // A listing that never ends must not hold up the run.
-    QTimer::singleShot(10000, process, [process] { process->kill(); });
-    process->start(program, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")});
+    QTimer::singleShot(10000, child, [child] { child->kill(); });
+    child->start(program, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")});
 }

@@ -2,29 +2,15 @@
 
 #include "common/appfolder.h"
 #include "common/numerictext.h"
+#include "common/programplaces.h"
 #include "common/timetext.h"
 #include "convert/encoderfragments.h"
 #include "media/conversionlist.h"
+#include "media/watermarktext.h"
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
 
 #include <QStringList>
-
-namespace {
-struct Watermark
-{
-    QString image;
-    QString overlay;
-};
-
-Watermark readWatermark(const QString &text)
-{
-    if (text.trimmed().isEmpty())
-        return {};
-    const QStringList pieces = text.split(QLatin1Char(';'));
-    return {pieces.value(1), EncoderFragments::overlay(pieces.value(3))};
-}
-} // namespace
 
 EncoderRow EncoderRow::fromList(const ConversionList &list, int row)
 {
@@ -34,7 +20,7 @@ EncoderRow EncoderRow::fromList(const ConversionList &list, int row)
 
 QString EncoderStatisticsFile()
 {
-    return AppFolder() + QStringLiteral("curconvert.log");
+    return ProgramPlaces::statisticsFile();
 }
 
 EncoderCommand BuildEncoderCommand(const EncoderRow &row, const OptionSet &options,
@@ -57,10 +43,10 @@ EncoderCommand BuildEncoderCommand(const EncoderRow &row, const OptionSet &optio
     CommandLine &line = command.commandLine;
     line.addQuoted(AppFolder() + QStringLiteral("fp.dll"));
     line.addText(QStringLiteral(" -i ")).addQuoted(row.fileName);
-    const Watermark watermark = readWatermark(row.watermark);
-    if (!watermark.image.isEmpty()) {
+    const WatermarkText watermark = WatermarkText::parse(row.watermark);
+    if (!watermark.isEmpty()) {
         line.addText(QStringLiteral(" -i ")).addQuoted(watermark.image);
-        line.addText(QStringLiteral(" -filter_complex ") + watermark.overlay);
+        line.addText(QStringLiteral(" -filter_complex ") + F::overlay(watermark.place));
     }
     line.addText(QStringLiteral(" ") + F::videoCodec(video(VideoCodec)) +
                  F::audioBitrate(audio(AudioBitrate)) +

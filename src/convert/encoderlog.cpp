@@ -1,13 +1,10 @@
 #include "convert/encoderlog.h"
 
+#include "common/childprogram.h"
+
 #include <QRegularExpression>
 
 namespace {
-bool isStatusLine(const QString &line)
-{
-    return line.startsWith(QLatin1String("frame=")) || line.startsWith(QLatin1String("size="));
-}
-
 bool isNoise(const QString &line)
 {
     return line == QLatin1String("Conversion failed!") ||
@@ -28,36 +25,28 @@ bool isTelling(const QString &line)
 }
 } // namespace
 
-void EncoderLog::feed(const QByteArray &chunk)
+void EncoderLog::keepTail(ChildProgram &encoder)
 {
-    const QStringList lines = m_splitter.feed(m_decoder(chunk));
-    for (const QString &line : lines)
-        keep(line);
+    encoder.setTailLines(KeptLines);
+    encoder.setTailFilter([](const QString &line) { return !isStatusLine(line); });
 }
 
-void EncoderLog::finish()
-{
-    keep(m_splitter.takeRest());
-}
-
-void EncoderLog::keep(const QString &line)
+bool EncoderLog::isStatusLine(const QString &line)
 {
     const QString trimmed = line.trimmed();
-    if (trimmed.isEmpty() || isStatusLine(trimmed))
-        return;
-    m_lines.append(trimmed);
-    if (m_lines.size() > KeptLines)
-        m_lines.removeFirst();
+    return trimmed.startsWith(QLatin1String("frame=")) ||
+           trimmed.startsWith(QLatin1String("size="));
 }
 
-QString EncoderLog::failureSummary() const
+QString EncoderLog::failureSummary(const QStringList &lastLines)
 {
     QStringList telling;
     QStringList plain;
-    for (const QString &line : m_lines) {
-        if (isNoise(line))
+    for (const QString &line : lastLines) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || isNoise(trimmed))
             continue;
-        (isTelling(line) ? telling : plain).append(line);
+        (isTelling(trimmed) ? telling : plain).append(trimmed);
     }
     const QStringList &chosen = telling.isEmpty() ? plain : telling;
     return chosen.mid(qMax<qsizetype>(0, chosen.size() - SummaryLines)).join(QLatin1Char('\n'));

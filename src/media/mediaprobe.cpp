@@ -1,7 +1,7 @@
 #include "media/mediaprobe.h"
 
 #include "common/appfolder.h"
-#include "convert/process.h"
+#include "common/process.h"
 #include "media/conversionlist.h"
 
 namespace {

@@ -3,7 +3,6 @@
 #include "common/desktop.h"
 #include "media/conversionlist.h"
 #include "media/mediaprobe.h"
-#include "preview/previewstate.h"
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
 
@@ -120,7 +119,7 @@ void QueueController::listClick()
     if (m_list->count() == 0 || row < 0)
         return;
     const QString path = m_list->text(row, ConversionList::FileName);
-    PreviewState::instance().CurrentPreviewFile = path;
+    Q_EMIT currentFileChanged(path);
     if (!m_options)
         return;
     m_options->setValue(OptionNames::General, OptionNames::ItemName, path);

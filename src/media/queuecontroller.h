@@ -47,6 +47,8 @@ public:
 Q_SIGNALS:
     // The clip editor is to open for the selected row (-1 when none is selected).
     void clipEditorRequested(int row);
+    // A click made this file the one the preview plays.
+    void currentFileChanged(const QString &path);
 
 private:
     ConversionList *m_list;

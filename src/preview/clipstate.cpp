@@ -1,6 +1,6 @@
 #include "preview/clipstate.h"
 
-#include <QStringList>
+#include "media/watermarktext.h"
 
 ClipState &ClipState::instance()
 {
@@ -10,17 +10,12 @@ ClipState &ClipState::instance()
 
 QString ClipState::watermarkText(const QString &image, const QString &place)
 {
-    return QStringLiteral("image;") + image + QStringLiteral(";area;") + place;
+    return WatermarkText{image, place}.text();
 }
 
 void ClipState::readWatermark(const QString &text)
 {
-    WatermarkImage.clear();
-    WatermarkPlace.clear();
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return;
-    const QStringList pieces = trimmed.split(QLatin1Char(';'));
-    WatermarkImage = pieces.value(1);
-    WatermarkPlace = pieces.value(3);
+    const WatermarkText watermark = WatermarkText::parse(text);
+    WatermarkImage = watermark.image;
+    WatermarkPlace = watermark.place;
 }

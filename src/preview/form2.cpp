@@ -1,11 +1,11 @@
 #include "preview/form2.h"
 
-#include "app/skin.h"
 #include "common/appfolder.h"
 #include "common/desktop.h"
+#include "common/skin.h"
 #include "common/timetext.h"
-#include "convert/processwindows.h"
 #include "media/conversionlist.h"
+#include "media/previewplayer.h"
 #include "pictures/loadpicturefile.h"
 #include "preview/clipstate.h"
 #include "preview/picturebox.h"
@@ -64,12 +64,11 @@ QStringList Form2::placeNames()
             QStringLiteral("Center")};
 }
 
-bool Form2::prepareFor(const ConversionList &list, int row)
+bool Form2::prepareFor(const ConversionList &list, int row, PreviewPlayer *player)
 {
     if (list.count() == 0 || row < 0 || row >= list.count())
         return false;
-    if (PlayerProcessId != 0)
-        SendKeyToPlayer(ProcessWindows::KeyQ);
+    player->stop();
     ClipState &clip = ClipState::instance();
     clip.ClipFile = list.text(row, ConversionList::FileName);
     clip.ClipStart = list.text(row, ConversionList::Start);
@@ -81,20 +80,20 @@ bool Form2::prepareFor(const ConversionList &list, int row)
     return true;
 }
 
-int Form2::openFor(ConversionList &list, int row, QWidget *parent)
+int Form2::openFor(ConversionList &list, int row, PreviewPlayer *player, QWidget *parent)
 {
-    if (!prepareFor(list, row))
+    if (!prepareFor(list, row, player))
         return Rejected;
-    Form2 editor(list, row, parent);
+    Form2 editor(list, row, player, parent);
     return editor.exec();
 }
 
-Form2::Form2(ConversionList &list, int row, QWidget *parent)
+Form2::Form2(ConversionList &list, int row, PreviewPlayer *player, QWidget *parent)
     : QDialog(parent), m_list(list), m_row(row), Text1(new QLineEdit(this)),
       Text2(new QLineEdit(this)), Text3(new QLineEdit(this)), RangeTool1(new RangeTool(this)),
       Check1(new QCheckBox(QStringLiteral("Enable WaterMark"), this)), Combo1(new QComboBox(this)),
-      Image1(new PictureBox(this)), Image3(new PictureBox(this)),
-      m_preview(new PreviewPanel(PreviewPanel::Role::Editor, this))
+      Image1(new PictureBox(this)), Image3(new PictureBox(this)), m_player(player),
+      m_preview(new PreviewPanel(PreviewPanel::Role::Editor, player, this))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Clip Time & Video WaterMark"));
@@ -207,6 +206,7 @@ void Form2::load()
     thumbs.setColor(QPalette::Shadow, QColor(0x3d, 0x4a, 0x5e));
     RangeTool1->setPalette(thumbs);
     const ClipState &clip = ClipState::instance();
+    m_preview->setFile(clip.ClipFile, clip.ClipVideoTime);
     Text1->setText(clip.ClipStart);
     Text2->setText(clip.ClipEnd);
     updateClipTime();
@@ -310,26 +310,13 @@ void Form2::accept()
                    Check1->isChecked() && !image.isEmpty()
                        ? ClipState::watermarkText(image, Combo1->currentText())
                        : QString());
-    if (PlayerProcessId != 0)
-        SendKeyToPlayer(ProcessWindows::KeyQ);
-    m_preview->timer()->stop();
     QDialog::accept();
-}
-
-void Form2::reject()
-{
-    if (PlayerProcessId != 0)
-        SendKeyToPlayer(ProcessWindows::KeyQ);
-    m_preview->timer()->stop();
-    QDialog::reject();
 }
 
 void Form2::done(int result)
 {
-    if (PlayerProcessId != 0)
-        SendKeyToPlayer(ProcessWindows::KeyQ);
-    // No player started here outlives the editor.
-    m_preview->stopPlayers();
+    // No preview started here goes on behind the closed editor.
+    m_preview->stopPreview();
     ClipState::instance().ClipFile.clear();
     QDialog::done(result);
 }

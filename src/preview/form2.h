@@ -5,6 +5,7 @@
 class ConversionList;
 class PictureBox;
 class PreviewPanel;
+class PreviewPlayer;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -21,17 +22,18 @@ public:
     // Opens the editor, modal, for a row of the queue: the opening steps (stop the
     // preview, fill ClipState from the row), then the dialog. Returns the dialog's result;
     // an empty list (or no such row) opens nothing and gives Rejected.
-    static int openFor(ConversionList &list, int row, QWidget *parent = nullptr);
+    static int openFor(ConversionList &list, int row, PreviewPlayer *player,
+                       QWidget *parent = nullptr);
     // The opening steps alone; false when there is nothing to open.
-    static bool prepareFor(const ConversionList &list, int row);
+    static bool prepareFor(const ConversionList &list, int row, PreviewPlayer *player);
 
-    // The editor for a row whose values are already in ClipState.
-    Form2(ConversionList &list, int row, QWidget *parent = nullptr);
+    // The editor for a row whose values are already in ClipState; its preview steers the
+    // program's player.
+    Form2(ConversionList &list, int row, PreviewPlayer *player, QWidget *parent = nullptr);
 
     PreviewPanel *preview() const { return m_preview; }
 
     void accept() override;
-    void reject() override;
     void done(int result) override;
 
     // The five places a watermark can take, in the order the chooser lists them.
@@ -59,5 +61,6 @@ private:
     QComboBox *Combo1;  // the watermark's place
     PictureBox *Image1; // the watermark's thumbnail; a click chooses the picture
     PictureBox *Image3; // a click removes the picture
+    PreviewPlayer *m_player;
     PreviewPanel *m_preview;
 };

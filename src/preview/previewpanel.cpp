@@ -1,11 +1,10 @@
 #include "preview/previewpanel.h"
 
+#include "common/processwindows.h"
 #include "common/rounding.h"
 #include "common/timetext.h"
-#include "convert/processwindows.h"
 #include "media/conversionlist.h"
-#include "preview/clipstate.h"
-#include "preview/previewplayer.h"
+#include "media/previewplayer.h"
 #include "preview/previewstate.h"
 
 #include <QEvent>
@@ -26,9 +25,9 @@ qint32 secondsOf(const QString &timeText)
 }
 } // namespace
 
-PreviewPanel::PreviewPanel(Role role, QWidget *parent)
-    : QWidget(parent), m_role(role), m_player(new PreviewPlayer(this)),
-      m_surface(new QWidget(this)), m_slider(new QSlider(Qt::Horizontal, this)),
+PreviewPanel::PreviewPanel(Role role, PreviewPlayer *player, QWidget *parent)
+    : QWidget(parent), m_role(role), m_player(player), m_surface(new QWidget(this)),
+      m_slider(new QSlider(Qt::Horizontal, this)),
       LblCurTime(new QLabel(QStringLiteral("0:00:00"), this)),
       SkinLabel10(new QLabel(QStringLiteral("Total time: 0:00:00"), this)), Timer1(new QTimer(this))
 {
@@ -68,11 +67,6 @@ PreviewPanel::PreviewPanel(Role role, QWidget *parent)
     buildLayout();
 }
 
-PreviewPanel::~PreviewPanel()
-{
-    stopPlayers();
-}
-
 QPushButton *PreviewPanel::addButton(const char *name, const char *caption,
                                      void (PreviewPanel::*slot)())
 {
@@ -108,15 +102,18 @@ void PreviewPanel::buildLayout()
     layout->addLayout(buttons);
 }
 
-QString PreviewPanel::file() const
+void PreviewPanel::setFile(const QString &file, const QString &videoTime)
 {
-    return m_role == Role::Main ? PreviewState::instance().CurrentPreviewFile
-                                : ClipState::instance().ClipFile;
+    m_file = file;
+    m_videoTime = videoTime;
 }
 
 void PreviewPanel::startPlayer(std::optional<qint32> start, PlayerCommand::Blanks blanks)
 {
-    m_player->start(PlayerCommand::build(file(), qint64(m_surface->winId()), start, blanks));
+    const CommandLine command =
+        PlayerCommand::build(m_file, qint64(m_surface->winId()), start, blanks);
+    PreviewState::instance().PlayerCommandLine = command.text();
+    m_player->play(command);
 }
 
 void PreviewPanel::startPlaying(const QString &videoTime)
@@ -132,24 +129,21 @@ void PreviewPanel::playRow(const ConversionList &list, int row)
 {
     if (list.count() == 0 || row < 0 || row >= list.count())
         return;
-    if (PlayerProcessId != 0)
-        SendKeyToPlayer(ProcessWindows::KeyQ);
     PreviewState::instance().CurrentPreviewFile = list.text(row, ConversionList::FileName);
+    setFile(list.text(row, ConversionList::FileName), list.text(row, ConversionList::VideoTime));
     startPlayer(std::nullopt, PlayerCommand::Blanks::Vo3Vf2);
-    startPlaying(list.text(row, ConversionList::VideoTime));
+    startPlaying(m_videoTime);
 }
 
 void PreviewPanel::playClip()
 {
-    if (PlayerProcessId != 0)
-        SendKeyToPlayer(ProcessWindows::KeyQ);
     startPlayer(std::nullopt, PlayerCommand::Blanks::Vo3Vf3);
-    startPlaying(ClipState::instance().ClipVideoTime);
+    startPlaying(m_videoTime);
 }
 
 void PreviewPanel::pause()
 {
-    SendKeyToPlayer(ProcessWindows::KeySpace);
+    m_player->sendKey(ProcessWindows::KeySpace);
     if (Timer1->isActive())
         Timer1->stop();
     else
@@ -158,7 +152,7 @@ void PreviewPanel::pause()
 
 void PreviewPanel::stop()
 {
-    SendKeyToPlayer(ProcessWindows::KeyQ);
+    m_player->stop();
     PreviewState::instance().PreviewElapsed = 0;
     Timer1->stop();
     LblCurTime->clear();
@@ -166,17 +160,16 @@ void PreviewPanel::stop()
 
 void PreviewPanel::back()
 {
-    SendKeyToPlayer(ProcessWindows::KeyLeft);
+    m_player->sendKey(ProcessWindows::KeyLeft);
 }
 
 void PreviewPanel::forward()
 {
-    SendKeyToPlayer(ProcessWindows::KeyRight);
+    m_player->sendKey(ProcessWindows::KeyRight);
 }
 
 void PreviewPanel::firstFrame()
 {
-    SendKeyToPlayer(ProcessWindows::KeyQ);
     startPlayer(std::nullopt, m_role == Role::Main ? PlayerCommand::Blanks::Vo4Vf1
                                                    : PlayerCommand::Blanks::Vo4Vf2);
     PreviewState::instance().PreviewElapsed = 0;
@@ -185,7 +178,6 @@ void PreviewPanel::firstFrame()
 
 void PreviewPanel::lastFrames()
 {
-    SendKeyToPlayer(ProcessWindows::KeyQ);
     PreviewState &state = PreviewState::instance();
     startPlayer(state.PreviewTotal, m_role == Role::Main ? PlayerCommand::Blanks::Vo3Vf2
                                                          : PlayerCommand::Blanks::Vo3Vf3);
@@ -200,7 +192,6 @@ void PreviewPanel::seek()
         qint32(roundHalfEven(double(qint64(state.PreviewTotal) * m_slider->value()) / 100));
     LblCurTime->setText(TimeText::clock(state.PreviewElapsed));
     if (state.PreviewElapsed < state.PreviewTotal) {
-        SendKeyToPlayer(ProcessWindows::KeyQ);
         startPlayer(state.PreviewElapsed, m_role == Role::Main ? PlayerCommand::Blanks::Vo4Vf2
                                                                : PlayerCommand::Blanks::Vo3Vf3);
     } else {
@@ -224,9 +215,10 @@ void PreviewPanel::tick()
         Timer1->stop();
 }
 
-void PreviewPanel::stopPlayers()
+void PreviewPanel::stopPreview()
 {
-    m_player->stopAll();
+    m_player->stop();
+    Timer1->stop();
 }
 
 bool PreviewPanel::eventFilter(QObject *watched, QEvent *event)

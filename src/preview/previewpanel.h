@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview/playercommand.h"
+#include "media/playercommand.h"
 
 #include <QWidget>
 
@@ -15,18 +15,17 @@ class QTimer;
 
 // The preview: the player program draws into the black surface, the buttons steer it
 // with keys, and the labels show a local one-second count of the position. The main
-// window and the clip editor each have one; they share PreviewState, so only one player
-// is meant to run.
+// window and the clip editor each have one; both steer the program's one player and
+// share PreviewState.
 class PreviewPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Main: plays the selected queue row (CurrentPreviewFile). Editor: plays ClipFile.
+    // The two places differ in the blanks of the player's command and in what Play does.
     enum class Role { Main, Editor };
 
-    explicit PreviewPanel(Role role, QWidget *parent = nullptr);
-    ~PreviewPanel() override;
+    PreviewPanel(Role role, PreviewPlayer *player, QWidget *parent = nullptr);
 
     Role role() const { return m_role; }
     // The native window the player draws into (Text2 or Text4).
@@ -35,9 +34,13 @@ public:
     QTimer *timer() const { return Timer1; }
     PreviewPlayer *player() const { return m_player; }
 
+    // The file the panel plays and its length as a time text.
+    void setFile(const QString &file, const QString &videoTime);
+    QString file() const { return m_file; }
+
     // "Play" of the main window for a row of the queue; an empty list does nothing.
     void playRow(const ConversionList &list, int row);
-    // "Play" of the editor: ClipFile, its length from ClipVideoTime.
+    // "Play" of the editor: the file given, with its length.
     void playClip();
     void pause();
     void stop();
@@ -49,8 +52,8 @@ public:
     void seek();
     // One second of the count.
     void tick();
-    // Ends the players this panel started (its window closes).
-    void stopPlayers();
+    // The preview stops and its count with it (its window closes).
+    void stopPreview();
 
 Q_SIGNALS:
     // "Play" of the main window's panel was pressed; the host knows the selected row.
@@ -60,7 +63,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QString file() const;
     void startPlayer(std::optional<qint32> start, PlayerCommand::Blanks blanks);
     void startPlaying(const QString &videoTime);
     QPushButton *addButton(const char *name, const char *caption, void (PreviewPanel::*slot)());
@@ -68,6 +70,8 @@ private:
 
     Role m_role;
     PreviewPlayer *m_player;
+    QString m_file;
+    QString m_videoTime;
     QWidget *m_surface; // Text2 in the main window, Text4 in the editor
     QSlider *m_slider;  // Slider1 in the main window, Slider3 in the editor
     QLabel *LblCurTime;

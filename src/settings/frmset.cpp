@@ -1,9 +1,9 @@
 #include "settings/frmset.h"
 
-#include "app/skin.h"
 #include "common/appinfo.h"
 #include "common/desktop.h"
 #include "common/numerictext.h"
+#include "common/skin.h"
 #include "settings/settings.h"
 
 #include <QCheckBox>
@@ -51,11 +51,13 @@ Frmset::Frmset(QWidget *parent) : QDialog(parent)
     Text2->setMinimumWidth(320);
     auto *browseButton = button(QStringLiteral("Command4"), QStringLiteral("Browse..."), frame1);
     auto *folderRow = new QHBoxLayout(frame1);
-    folderRow->addWidget(label(QStringLiteral("SkinLabel1"), QStringLiteral("Output Folder"), frame1));
+    folderRow->addWidget(
+        label(QStringLiteral("SkinLabel1"), QStringLiteral("Output Folder"), frame1));
     folderRow->addWidget(Text2, 1);
     folderRow->addWidget(browseButton);
 
-    auto *frame2 = group(QStringLiteral("Frame2"), QStringLiteral("If same as an existed file"), this);
+    auto *frame2 =
+        group(QStringLiteral("Frame2"), QStringLiteral("If same as an existed file"), this);
     Option1 = new QRadioButton(QStringLiteral("Add \"New\" after filename"), frame2);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option2 = new QRadioButton(QStringLiteral("Overwrite the existed file"), frame2);
@@ -66,7 +68,8 @@ Frmset::Frmset(QWidget *parent) : QDialog(parent)
     existing->addStretch();
 
     auto *frame3 = group(QStringLiteral("Frame3"), QString(), this);
-    Check1 = new QCheckBox(QStringLiteral("Automatically Shutdown Computer After Conversion"), frame3);
+    Check1 =
+        new QCheckBox(QStringLiteral("Automatically Shutdown Computer After Conversion"), frame3);
     Check1->setObjectName(QStringLiteral("Check1"));
     (new QHBoxLayout(frame3))->addWidget(Check1);
 
@@ -75,9 +78,11 @@ Frmset::Frmset(QWidget *parent) : QDialog(parent)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMaximumWidth(60);
     auto *threads = new QHBoxLayout(frame4);
-    threads->addWidget(label(QStringLiteral("SkinLabel2"), QStringLiteral("Number of threads to use for"), frame4));
+    threads->addWidget(label(QStringLiteral("SkinLabel2"),
+                             QStringLiteral("Number of threads to use for"), frame4));
     threads->addWidget(Text1);
-    threads->addWidget(label(QStringLiteral("SkinLabel3"), QStringLiteral("(0-8), 0 - Disable multi-thread"), frame4));
+    threads->addWidget(label(QStringLiteral("SkinLabel3"),
+                             QStringLiteral("(0-8), 0 - Disable multi-thread"), frame4));
     threads->addStretch();
 
     auto *ok = button(QStringLiteral("Command1"), QStringLiteral("OK"), this);
@@ -119,10 +124,10 @@ void Frmset::accept()
         return;
     }
     Settings::write(Settings::OutputFolderKey, Text2->text().trimmed());
-    Settings::write(Settings::ExistedFileKey, Option1->isChecked() ? QStringLiteral("0")
-                                                                   : QStringLiteral("1"));
-    Settings::write(Settings::AutoShutKey, Check1->isChecked() ? QStringLiteral("1")
-                                                               : QStringLiteral("0"));
+    Settings::write(Settings::ExistedFileKey,
+                    Option1->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
+    Settings::write(Settings::AutoShutKey,
+                    Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     Settings::write(Settings::ThreadKey, NumericText::text(threads));
     QDialog::accept();
 }

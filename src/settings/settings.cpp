@@ -1,14 +1,14 @@
 #include "settings/settings.h"
 
-#include "common/appfolder.h"
 #include "common/numerictext.h"
+#include "common/programplaces.h"
 #include "settings/inifile.h"
 
 #include <cmath>
 
 QString Settings::file()
 {
-    return AppFolder() + QStringLiteral("settings.dat");
+    return ProgramPlaces::settingsFile();
 }
 
 QString Settings::read(const QString &key)
@@ -23,10 +23,7 @@ bool Settings::write(const QString &key, const QString &value)
 
 QString Settings::programFolder()
 {
-    QString folder = AppFolder();
-    if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    return folder;
+    return ProgramPlaces::defaultOutputFolder();
 }
 
 QString Settings::outputFolder()

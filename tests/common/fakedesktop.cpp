@@ -38,6 +38,12 @@ QString FakeDesktop::chooseOpenFile(QWidget *, const QString &title, const QStri
     return answer.value(0);
 }
 
+bool FakeDesktop::askYesNo(QWidget *, const QString &title, const QString &text)
+{
+    calls.append({QStringLiteral("question"), text, title});
+    return !yesNoAnswers.isEmpty() && yesNoAnswers.dequeue();
+}
+
 QString FakeDesktop::chooseSaveFile(QWidget *, const QString &title, const QString &filter)
 {
     calls.append({QStringLiteral("saveFile"), title, filter});
@@ -76,6 +82,7 @@ void FakeDesktop::reset()
     calls.clear();
     fileAnswers.clear();
     folderAnswers.clear();
+    yesNoAnswers.clear();
 }
 
 QList<FakeDesktop::Call> FakeDesktop::callsOf(const QString &what) const

@@ -14,10 +14,10 @@ class FakeDesktop : public Desktop
 public:
     struct Call
     {
-        QString what;    // "message", "openFiles", "openFile", "saveFile", "folder",
+        QString what;    // "message", "question", "openFiles", "openFile", "saveFile", "folder",
                          // "openFolder", "webPage", "help", "shutdown"
-        QString text;    // message text, chooser title or prompt, path or address
-        QString filter;  // chooser filter as given
+        QString text;    // message or question text, chooser title or prompt, path or address
+        QString filter;  // chooser filter as given; a question's title
         Icon icon = Icon::Information;
     };
 
@@ -27,6 +27,7 @@ public:
     static FakeDesktop &current();
 
     void showMessage(QWidget *parent, const QString &text, Icon icon) override;
+    bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
     QStringList chooseOpenFiles(QWidget *parent, const QString &title,
                                 const QString &filter) override;
     QString chooseOpenFile(QWidget *parent, const QString &title, const QString &filter) override;
@@ -44,4 +45,5 @@ public:
 
     QQueue<QStringList> fileAnswers; // for chooseOpenFiles, chooseOpenFile, chooseSaveFile
     QQueue<QString> folderAnswers;
+    QQueue<bool> yesNoAnswers; // an empty queue answers No
 };

@@ -1,7 +1,8 @@
 #include "common/mediafixtures.h"
+#include "common/processwindows.h"
 #include "convert/encodercommand.h"
 #include "convert/encoderfragments.h"
-#include "convert/processwindows.h"
+#include "media/previewplayer.h"
 #include "runfixture.h"
 #include "settings/settings.h"
 
@@ -303,14 +304,17 @@ TEST_F(RunFixture, WaitingForTheEncoderCostsAlmostNoTime)
 
 TEST_F(RunFixture, StartingAsksThePreviewToStop)
 {
-    QProcess player;
-    player.start("head", {"-c", "1"});
-    ASSERT_TRUE(player.waitForStarted());
-    ProcessWindows::track(&player);
-    PlayerProcessId = qint32(player.processId());
+    // A stand-in player that writes down the first key it gets.
+    const QString keys = m_media.filePath("keys");
+    CommandLine command;
+    command.addBare("/bin/sh").addText(" -c ").addBare("head -c 1 > \"$0\"").addBare(keys);
+    PreviewPlayer player;
+    ASSERT_TRUE(player.play(command));
+    m_run->setPreviewPlayer(&player);
     addRow(clip("a.avi"));
     ASSERT_TRUE(convert());
-    PlayerProcessId = 0;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return player.state() == QProcess::NotRunning; }, 5000));
-    EXPECT_EQ(player.readAll(), "q");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !player.isPlaying(); }, 5000));
+    QFile written(keys);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), "q");
 }

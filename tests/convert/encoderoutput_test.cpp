@@ -1,3 +1,4 @@
+#include "common/childprogram.h"
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
 #include "convert/encoderfragments.h"
@@ -5,13 +6,14 @@
 #include "convert/encoderstatistics.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-QString written(const QTemporaryDir &dir, const QByteArray &contents)
+QString written(const QTemporaryDir &dir, const QString &name, const QByteArray &contents)
 {
-    const QString path = dir.filePath("stats.log");
+    const QString path = dir.filePath(name);
     QFile file(path);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     file.write(contents);
@@ -22,14 +24,14 @@ QString written(const QTemporaryDir &dir, const QByteArray &contents)
 TEST(ReadLastLineOfFile, LastCompleteLineWithEitherLineEnd)
 {
     QTemporaryDir dir;
-    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one\ntwo\n")), "two");
-    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one\r\ntwo\r\n")), "two");
-    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one\r\ntwo\nthree\r\n")), "three");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "stats.log", "one\ntwo\n")), "two");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "stats.log", "one\r\ntwo\r\n")), "two");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "stats.log", "one\r\ntwo\nthree\r\n")), "three");
     // A line still being written is not returned.
-    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one\ntwo\nthr")), "two");
-    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one\n")), "one");
-    EXPECT_EQ(ReadLastLineOfFile(written(dir, "one")), "");
-    EXPECT_EQ(ReadLastLineOfFile(written(dir, "")), "");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "stats.log", "one\ntwo\nthr")), "two");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "stats.log", "one\n")), "one");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "stats.log", "one")), "");
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "stats.log", "")), "");
     EXPECT_EQ(ReadLastLineOfFile(dir.filePath("missing.log")), "");
 }
 
@@ -39,11 +41,12 @@ TEST(ReadLastLineOfFile, LongFilesAndLongLines)
     QByteArray many;
     for (int i = 0; i < 100000; ++i)
         many += "out= 0 st= 0 frame= " + QByteArray::number(i) + " time= 1.0 br= 1\n";
-    EXPECT_EQ(ReadLastLineOfFile(written(dir, many + "partial")),
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "stats.log", many + "partial")),
               "out= 0 st= 0 frame= 99999 time= 1.0 br= 1");
     const QByteArray longLine(20000, 'x');
-    EXPECT_EQ(ReadLastLineOfFile(written(dir, "a\n" + longLine + "\n" + longLine)), longLine);
-    EXPECT_EQ(ReadLastLineOfFile(written(dir, longLine + "\n")), longLine);
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "stats.log", "a\n" + longLine + "\n" + longLine)),
+              longLine);
+    EXPECT_EQ(ReadLastLineOfFile(written(dir, "stats.log", longLine + "\n")), longLine);
 }
 
 TEST(EncoderStatistics, TimeFieldInBothLineLayouts)
@@ -66,37 +69,52 @@ TEST(EncoderStatistics, TimeFieldInBothLineLayouts)
     EXPECT_FALSE(EncoderStatistics::percent(older, -5).has_value());
 }
 
+namespace {
+// The last lines an encoder's runner keeps when the encoder writes these chunks, one
+// after another, as a real child program.
+QStringList keptLines(const QList<QByteArray> &chunks)
+{
+    QTemporaryDir dir;
+    QStringList arguments = {"-c", "for f in \"$@\"; do cat \"$f\"; sleep 0.05; done", "sh"};
+    for (const QByteArray &chunk : chunks)
+        arguments << written(dir, QString::number(arguments.size()), chunk);
+    ChildProgram encoder;
+    EncoderLog::keepTail(encoder);
+    QSignalSpy finished(&encoder, &ChildProgram::finished);
+    encoder.start("/bin/sh", arguments);
+    EXPECT_TRUE(finished.wait(10000));
+    return encoder.tail();
+}
+} // namespace
+
 TEST(EncoderLog, KeepsTheTellingLinesOfTheEnd)
 {
-    EncoderLog log;
-    log.feed("ffmpeg version 5.1\nInput #0, avi, from 'a.avi':\r\n  Duration: 00:00:03.04\n");
-    log.feed("frame=   10 fps=0.0 q=2.0 size=  1kB time=00:00:00.40\rframe=   20 fps");
-    log.feed("=0.0 q=2.0 size=  2kB\r[libx264 @ 0x55] width not divisible by 2 (321x240)\n");
-    log.feed("Error initializing output stream 0:0 -- Error while opening encoder\n");
-    log.feed("Conversion failed!\n");
-    EXPECT_EQ(log.failureSummary(), "[libx264 @ 0x55] width not divisible by 2 (321x240)\n"
-                                    "Error initializing output stream 0:0 -- Error while "
-                                    "opening encoder");
-    for (const QString &line : log.lastLines())
+    const QStringList lines =
+        keptLines({"ffmpeg version 5.1\nInput #0, avi, from 'a.avi':\r\n  Duration: 00:00:03.04\n",
+                   "frame=   10 fps=0.0 q=2.0 size=  1kB time=00:00:00.40\rframe=   20 fps",
+                   "=0.0 q=2.0 size=  2kB\r[libx264 @ 0x55] width not divisible by 2 (321x240)\n",
+                   "Error initializing output stream 0:0 -- Error while opening encoder\n",
+                   "Conversion failed!\n"});
+    EXPECT_EQ(EncoderLog::failureSummary(lines),
+              "[libx264 @ 0x55] width not divisible by 2 (321x240)\n"
+              "Error initializing output stream 0:0 -- Error while opening encoder");
+    for (const QString &line : lines)
         EXPECT_FALSE(line.startsWith("frame=")) << line.toStdString();
 
-    EncoderLog plain;
-    plain.feed("Output #0, mp4, to 'a.mp4':\nOutput file is empty, nothing was");
-    plain.finish();
-    EXPECT_EQ(plain.failureSummary(),
+    EXPECT_EQ(EncoderLog::failureSummary(
+                  keptLines({"Output #0, mp4, to 'a.mp4':\nOutput file is empty, nothing was"})),
               "Output #0, mp4, to 'a.mp4':\nOutput file is empty, nothing was");
 
-    EncoderLog many;
+    QByteArray hundred;
     for (int i = 0; i < 100; ++i)
-        many.feed("line " + QByteArray::number(i) + "\n");
-    EXPECT_EQ(many.lastLines().size(), EncoderLog::KeptLines);
-    EXPECT_EQ(many.lastLines().last(), "line 99");
+        hundred += "line " + QByteArray::number(i) + "\n";
+    const QStringList many = keptLines({hundred});
+    EXPECT_EQ(many.size(), EncoderLog::KeptLines);
+    EXPECT_EQ(many.last(), "line 99");
     // A letter split between two chunks arrives whole.
-    EncoderLog split;
     const QByteArray name = "Unknown encoder 'k\xc3\xa4se'\n";
-    split.feed(name.left(18));
-    split.feed(name.mid(18));
-    EXPECT_EQ(split.failureSummary(), QString::fromUtf8(name.trimmed()));
+    EXPECT_EQ(EncoderLog::failureSummary(keptLines({name.left(18), name.mid(18)})),
+              QString::fromUtf8(name.trimmed()));
 }
 
 TEST(EncoderCapabilities, ListingAndTheArgumentsThatRun)

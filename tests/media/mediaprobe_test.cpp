@@ -2,8 +2,8 @@
 
 #include "common/appfolder.h"
 #include "common/mediafixtures.h"
+#include "common/process.h"
 #include "common/programfolder.h"
-#include "convert/process.h"
 #include "media/conversionlist.h"
 
 #include <QDir>

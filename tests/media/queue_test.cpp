@@ -5,7 +5,6 @@
 
 #include "common/fakedesktop.h"
 #include "common/programfolder.h"
-#include "preview/previewstate.h"
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
 
@@ -173,7 +172,7 @@ TEST_F(QueueTest, RemoveAndClearTouchOnlyWhatTheySay)
 
 TEST_F(QueueTest, ClickShowsTheRowInTheSheetAndMakesItThePreviewFile)
 {
-    PreviewState::instance().CurrentPreviewFile.clear();
+    QSignalSpy previewFile(&m_queue, &QueueController::currentFileChanged);
     m_queue.listClick(); // empty list
     EXPECT_EQ(m_options.value(OptionNames::General, OptionNames::ItemName), "Auto");
 
@@ -183,7 +182,8 @@ TEST_F(QueueTest, ClickShowsTheRowInTheSheetAndMakesItThePreviewFile)
     m_list.setText(row, ConversionList::End, "25:00:00");
     QTest::mouseClick(m_view.viewport(), Qt::LeftButton, {}, rowCentre(row));
     EXPECT_EQ(m_queue.selectedRow(), row);
-    EXPECT_EQ(PreviewState::instance().CurrentPreviewFile, "/v/my clip.mkv");
+    ASSERT_EQ(previewFile.count(), 1);
+    EXPECT_EQ(previewFile.first().first().toString(), "/v/my clip.mkv");
     EXPECT_EQ(m_options.value(OptionNames::General, OptionNames::ItemName), "/v/my clip.mkv");
     EXPECT_EQ(m_options.value(OptionNames::OutputDuration, OptionNames::AllClipDuration), "");
     EXPECT_EQ(m_options.value(OptionNames::OutputDuration, OptionNames::StartTime), "0:00:05");

@@ -1,6 +1,7 @@
 #include "common/fakedesktop.h"
 #include "common/programfolder.h"
 #include "media/conversionlist.h"
+#include "media/previewplayer.h"
 #include "preview/clipstate.h"
 #include "preview/form2.h"
 #include "preview/previewstate.h"
@@ -28,6 +29,7 @@ struct Editor : ::testing::Test
     ProgramFolder folder;
     QTemporaryDir dir;
     ConversionList list;
+    PreviewPlayer player;
     std::unique_ptr<Form2> form;
 
     void SetUp() override
@@ -43,8 +45,8 @@ struct Editor : ::testing::Test
 
     void open(int row = 1)
     {
-        ASSERT_TRUE(Form2::prepareFor(list, row));
-        form = std::make_unique<Form2>(list, row);
+        ASSERT_TRUE(Form2::prepareFor(list, row, &player));
+        form = std::make_unique<Form2>(list, row, &player);
         form->show();
         // A track of 150 pixels: one pixel per second of a 150-second file.
         tool()->setFixedWidth(167);
@@ -84,8 +86,8 @@ struct Editor : ::testing::Test
 TEST_F(Editor, OpensWithTheRowsClip)
 {
     ConversionList empty;
-    EXPECT_FALSE(Form2::prepareFor(empty, 0));
-    EXPECT_EQ(Form2::openFor(empty, 0), QDialog::Rejected);
+    EXPECT_FALSE(Form2::prepareFor(empty, 0, &player));
+    EXPECT_EQ(Form2::openFor(empty, 0, &player), QDialog::Rejected);
     open();
     EXPECT_EQ(form->windowTitle(), "Clip Time  -  /media/my clip.avi");
     EXPECT_EQ(tool()->Min(), 0);
@@ -265,7 +267,7 @@ TEST_F(Editor, OpensModallyFromTheQueue)
         editor->findChild<QLineEdit *>("Text1")->setText("0:00:30");
         editor->findChild<QPushButton *>("Command1")->click();
     });
-    EXPECT_EQ(Form2::openFor(list, 1), QDialog::Accepted);
+    EXPECT_EQ(Form2::openFor(list, 1, &player), QDialog::Accepted);
     EXPECT_EQ(seen, "Clip Time  -  /media/my clip.avi");
     EXPECT_EQ(column(ConversionList::Start), "0:00:30");
 }

@@ -1,11 +1,11 @@
+#include "common/childprogram.h"
 #include "common/mediafixtures.h"
+#include "common/processwindows.h"
 #include "common/programfolder.h"
-#include "convert/processwindows.h"
 #include "media/conversionlist.h"
-#include "preview/clipstate.h"
-#include "preview/playercommand.h"
+#include "media/playercommand.h"
+#include "media/previewplayer.h"
 #include "preview/previewpanel.h"
-#include "preview/previewplayer.h"
 #include "preview/previewstate.h"
 
 #include <QLabel>
@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 // These run under a real X server with the real player drawing into the surface.
 namespace {
@@ -60,14 +62,15 @@ bool showsVideo(QWidget *surface, int withinMs)
 
 bool playerEnds(qint32 id, int withinMs)
 {
-    return QTest::qWaitFor([id] { return ProcessWindows::process(id) == nullptr; }, withinMs);
+    return QTest::qWaitFor([id] { return ChildProgram::find(id) == nullptr; }, withinMs);
 }
 
 struct Preview : ::testing::Test
 {
     ProgramFolder folder;
     ConversionList list;
-    PreviewPanel panel{PreviewPanel::Role::Main};
+    PreviewPlayer player;
+    PreviewPanel panel{PreviewPanel::Role::Main, &player};
 
     void SetUp() override
     {
@@ -146,7 +149,7 @@ TEST_F(Preview, PlayingAgainQuitsThePreviousPlayer)
     panel.playRow(list, 0);
     EXPECT_NE(PlayerProcessId, first);
     EXPECT_TRUE(playerEnds(first, 3000));
-    EXPECT_NE(ProcessWindows::process(PlayerProcessId), nullptr);
+    EXPECT_NE(ChildProgram::find(PlayerProcessId), nullptr);
 }
 
 TEST_F(Preview, ReleasingTheSliderSeeks)
@@ -206,14 +209,13 @@ TEST_F(Preview, CountFollowsTheClockNotThePlayer)
 
 TEST_F(Preview, EditorPanelPlaysTheClipFile)
 {
-    PreviewPanel editor(PreviewPanel::Role::Editor);
+    PreviewPanel editor(PreviewPanel::Role::Editor, &player);
     editor.resize(480, 420);
     editor.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
     ASSERT_NE(editor.findChild<QWidget *>("Text4"), nullptr);
     ASSERT_NE(editor.findChild<QSlider *>("Slider3"), nullptr);
-    ClipState::instance().ClipFile = fixture();
-    ClipState::instance().ClipVideoTime = "0:00:10";
+    editor.setFile(fixture(), "0:00:10");
     editor.findChild<QPushButton *>("cmdPlay")->click();
     const QString head =
         "\"" + folder.path() + "mp.dll\" -wid  " + QString::number(editor.surface()->winId());
@@ -228,18 +230,18 @@ TEST_F(Preview, EditorPanelPlaysTheClipFile)
                   "\"");
 }
 
-TEST_F(Preview, NoPlayerOutlivesItsPanel)
+TEST_F(Preview, NoPlayerOutlivesItsOwner)
 {
-    auto *other = new PreviewPanel(PreviewPanel::Role::Main);
+    auto *owner = new PreviewPlayer;
+    auto *other = new PreviewPanel(PreviewPanel::Role::Main, owner);
     other->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(other));
     other->playRow(list, 0);
     const qint32 id = PlayerProcessId;
-    ASSERT_NE(ProcessWindows::process(id), nullptr);
-    QProcess *player = other->player()->current();
-    ASSERT_NE(player, nullptr);
-    QPointer<QProcess> watch(player);
+    ASSERT_NE(ChildProgram::find(id), nullptr);
+    ASSERT_TRUE(owner->isPlaying());
     delete other;
-    EXPECT_TRUE(watch.isNull());
-    EXPECT_EQ(ProcessWindows::process(id), nullptr);
+    delete owner;
+    EXPECT_EQ(ChildProgram::find(id), nullptr);
+    EXPECT_NE(::kill(pid_t(id), 0), 0);
 }

@@ -7,6 +7,7 @@
 #include "convert/conversionrun.h"
 #include "media/conversionlist.h"
 #include "media/mediaprobe.h"
+#include "media/previewplayer.h"
 #include "preview/form2.h"
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
@@ -145,7 +146,7 @@ protected:
             places->setCurrentIndex(places->findText(place));
             editor->findChild<QPushButton *>("Command1")->click();
         });
-        ASSERT_EQ(Form2::openFor(m_list, 0), QDialog::Accepted);
+        ASSERT_EQ(Form2::openFor(m_list, 0, &m_player), QDialog::Accepted);
         ASSERT_TRUE(driven);
         EXPECT_TRUE(FakeDesktop::current().messages().isEmpty());
         EXPECT_EQ(m_list.text(0, ConversionList::Start), "0:00:02");
@@ -193,6 +194,7 @@ protected:
     QTemporaryDir m_media;
     QTemporaryDir m_out;
     ConversionList m_list;
+    PreviewPlayer m_player;
     QString m_source;
     QString m_mark;
 };

@@ -1,4 +1,4 @@
-#include "convert/terminationwatch.h"
+#include "common/terminationwatch.h"
 
 #include <QSocketNotifier>
 

@@ -1,4 +1,4 @@
-#include "app/skin.h"
+#include "common/skin.h"
 
 #include "common/appfolder.h"
 

@@ -1,6 +1,6 @@
 #include "common/appfolder.h"
+#include "media/playercommand.h"
 #include "preview/clipstate.h"
-#include "preview/playercommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "preview/playercommand.h"
+#include "media/playercommand.h"
 
 #include "common/appfolder.h"
 

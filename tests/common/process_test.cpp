@@ -1,8 +1,8 @@
-#include "convert/process.h"
+#include "common/process.h"
 
 #include "common/mediafixtures.h"
+#include "common/processwindows.h"
 #include "common/programfolder.h"
-#include "convert/processwindows.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -5,23 +5,21 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <QStringDecoder>
 
+class ChildProgram;
 class QEventLoop;
-class QProcess;
 
 // Runs one command line as a hidden child and gathers everything it writes to standard
-// output and standard error, merged, in arrival order. The child is started straight
-// from the command's argument list, never through a shell, so no path can change what
-// runs. The probe uses it blocking; event-driven callers set NoWait and wait for
-// Finished instead, which also comes when a NoWait child ends by itself.
+// output and standard error, merged, in arrival order. The probe uses it blocking;
+// event-driven callers set NoWait and wait for Finished instead, which also comes when a
+// NoWait child ends by itself. The child itself is run by a ChildProgram.
 class Process : public QObject
 {
     Q_OBJECT
 
 public:
     explicit Process(QObject *parent = nullptr);
-    // A child that still runs is terminated; Finished is not raised from here.
+    // A child that still runs is killed; Finished is not raised from here.
     ~Process() override;
 
     // The program and its arguments; its text is what users and tests see.
@@ -40,7 +38,7 @@ public:
     // The child's exit code, or the code given to Abort when the child was stopped.
     qint32 RC() const { return m_rc; }
     QString StdOut() const { return m_output; }
-    // 0 while no child is attached.
+    // 0 while no child runs.
     qint64 processId() const;
 
     // Takes in whatever output is waiting now; never blocks on the pipe.
@@ -48,8 +46,8 @@ public:
     // True while the child runs. Waits up to 200 ms for it to end, so a caller that
     // polls does not spin; finishes the run when the child has ended.
     bool IsActive();
-    // Stops the child if it still runs, takes in the output left in the pipe, releases
-    // the child and raises Finished (again, on a second call).
+    // Kills the child if it still runs, releases it and raises Finished (again, on a
+    // second call).
     void Abort(qint32 vnRC = 0);
     // Starts the child; unless NoWait is set, returns only when it has ended. The wait
     // runs a local event loop, so the windows stay alive meanwhile.
@@ -60,17 +58,15 @@ Q_SIGNALS:
     void StdOutChanged(const QString &chunk);
 
 private:
-    void takeOutput();
-    void childEnded();
-    QProcess *release();
+    void childFinished();
 
-    QProcess *m_process = nullptr;
+    ChildProgram *m_child;
+    bool m_attached = false; // a child of this run has not been released yet
     QString m_output;
     qint32 m_rc = 0;
     QDateTime m_startTime;
-    QStringDecoder m_decoder;
     QEventLoop *m_wait = nullptr;
-    // Counts runs, so a finish queued for an earlier run cannot end a later one.
+    // Counts runs, so a handler that started another run is not ended by the first.
     quint64 m_run = 0;
 };
 
