@@ -52,7 +52,9 @@ const char *CommandLineMode::usage()
            "        Open the window.\n"
            "  --probe [--] FILE...\n"
            "        Print each file's name, start, end, frame size, format and length as\n"
-           "        the window's list shows them, one tab-separated line per file.\n"
+           "        the window's list shows them, one tab-separated line per file. Exits 1\n"
+           "        when a name given is not a readable file (its line is printed all the\n"
+           "        same), 0 otherwise.\n"
            "  --help\n"
            "        Show this text.\n";
 }
@@ -60,10 +62,9 @@ const char *CommandLineMode::usage()
 namespace {
 QString usageText()
 {
-    return QString::fromLatin1(CommandLineMode::usage())
-           + ConvertCommand::usage()
-           + QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
-                            "a display.\n");
+    return QString::fromLatin1(CommandLineMode::usage()) + ConvertCommand::usage() +
+           QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
+                          "a display.\n");
 }
 } // namespace
 

@@ -33,5 +33,11 @@ int ProbeCommand::run(const QStringList &files, QTextStream &out)
         out << fields.join(QLatin1Char('\t')) << '\n';
     }
     out.flush();
+    // A name that is no readable file still has its row, but the run says it.
+    for (const QString &file : files) {
+        const QFileInfo info(file);
+        if (!info.isFile() || !info.isReadable())
+            return 1;
+    }
     return 0;
 }
