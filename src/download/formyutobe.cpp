@@ -123,6 +123,8 @@ void Formyutobe::buildWindow()
     m_bar = new DownloadBar(m_download, this);
 
     auto *layout = new QVBoxLayout(this);
+    // The window keeps its size whatever the fonts ask for.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(4);
     layout->addWidget(urlLabel);
