@@ -29,7 +29,7 @@ struct Command : ::testing::Test
                                                       {35, server.url("/v35").toString()}});
         server.serve("/watch?v=1", page.bytes());
         server.route("/v22?sig=a%2Bb", {.body = video, .honourRange = true});
-        server.route("/v35", {.status = 404, .reason = "Not Found"});
+        server.route("/v35", {.status = 404, .reason = "Not Found", .body = {}});
     }
     QString watch() const { return server.url("/watch?v=1").toString(); }
     int info(const QStringList &args)

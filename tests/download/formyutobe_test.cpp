@@ -249,7 +249,7 @@ TEST_F(Window, ChunkedStreamsShowTheAmountAndFailuresTheReason)
     EXPECT_EQ(text("Label2"), "391 KB");
     EXPECT_EQ(child<QProgressBar>("pbDownload")->value(), 100);
 
-    server.route("/videoplayback?itag=5", Route{.status = 404, .reason = "Not Found"});
+    server.route("/videoplayback?itag=5", Route{.status = 404, .reason = "Not Found", .body = {}});
     FakeDesktop::current().yesNoAnswers.enqueue(true);
     download("getFlv");
     EXPECT_EQ(FakeDesktop::current().messages(), QStringList({"Error-404 Not Found"}));
