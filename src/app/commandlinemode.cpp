@@ -4,6 +4,8 @@
 #include "common/appinfo.h"
 #include "convert/convertcommand.h"
 #include "convert/listprofilescommand.h"
+#include "download/downloadcommand.h"
+#include "download/watchinfocommand.h"
 #include "media/probecommand.h"
 
 #include <QCoreApplication>
@@ -11,6 +13,8 @@
 #include <QTextStream>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 // Everything after the mode's name; "--" ends the options, so names may begin with "-".
@@ -63,6 +67,7 @@ namespace {
 QString usageText()
 {
     return QString::fromLatin1(CommandLineMode::usage()) + ConvertCommand::usage() +
+           WatchInfoCommand::usage() + DownloadCommand::usage() +
            QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
                           "a display.\n");
 }
@@ -94,6 +99,12 @@ std::optional<int> CommandLineMode::run(int argc, char **argv)
         code = ConvertCommand().run(args.mid(2), out, err);
     } else if (mode == QLatin1String("--list-profiles")) {
         code = ListProfilesCommand().run(out, err);
+    } else if (mode == QLatin1String("--watch-info")) {
+        code = WatchInfoCommand().run(args.mid(2), out, err);
+    } else if (mode == QLatin1String("--download")) {
+        DownloadCommand command;
+        command.setLiveProgress(::isatty(STDERR_FILENO));
+        code = command.run(args.mid(2), out, err);
     } else {
         std::fprintf(stderr, "klevar: unknown option %s\n%s", qPrintable(mode),
                      qPrintable(usageText()));

@@ -3,7 +3,8 @@
 #include <optional>
 
 // The modes that run without a window: "--probe", "--convert", "--list-profiles",
-// "--help". They need no display and print to standard output.
+// "--watch-info", "--download", "--help". They need no display and print to standard
+// output.
 class CommandLineMode
 {
 public:
