@@ -1,6 +1,8 @@
 #include "app/commandlinemode.h"
 
 #include "app/consoledesktop.h"
+#include "capture/capturecommand.h"
+#include "capture/listcapturedevicescommand.h"
 #include "common/appinfo.h"
 #include "convert/convertcommand.h"
 #include "convert/listprofilescommand.h"
@@ -60,10 +62,10 @@ const char *CommandLineMode::usage()
 namespace {
 QString usageText()
 {
-    return QString::fromLatin1(CommandLineMode::usage())
-           + ConvertCommand::usage()
-           + QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
-                            "a display.\n");
+    return QString::fromLatin1(CommandLineMode::usage()) + ConvertCommand::usage() +
+           CaptureCommand::usage() +
+           QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
+                          "a display, but for recording the screen.\n");
 }
 } // namespace
 
@@ -93,6 +95,10 @@ std::optional<int> CommandLineMode::run(int argc, char **argv)
         code = ConvertCommand().run(args.mid(2), out, err);
     } else if (mode == QLatin1String("--list-profiles")) {
         code = ListProfilesCommand().run(out, err);
+    } else if (mode == QLatin1String("--list-capture-devices")) {
+        code = ListCaptureDevicesCommand().run(out);
+    } else if (mode == QLatin1String("--capture")) {
+        code = CaptureCommand().run(args.mid(2), out, err);
     } else {
         std::fprintf(stderr, "klevar: unknown option %s\n%s", qPrintable(mode),
                      qPrintable(usageText()));
