@@ -132,7 +132,8 @@ bool EncoderCaptureControl::isCapturing() const
 
 CaptureStatistics EncoderCaptureControl::captureStatistics() const
 {
-    return m_progress.statistics();
+    // Once a recording has ended its final figures stay, whatever the preview does.
+    return isCapturing() ? m_progress.statistics() : m_recorded;
 }
 
 std::optional<CameraPropertyRange> EncoderCaptureControl::cameraPropertyRange(int property) const
@@ -176,6 +177,7 @@ bool EncoderCaptureControl::startCapture()
         return false;
     }
     m_savedFile.clear();
+    m_recorded = CaptureStatistics();
     if (!startChild(true)) {
         m_target.discard();
         showPreview();
@@ -202,6 +204,7 @@ void EncoderCaptureControl::stopCapture()
     }
     m_child = nullptr;
     child->deleteLater();
+    m_recorded = m_progress.statistics();
     m_mode = Mode::Idle;
     saveRecording();
     Q_EMIT captureEnded();
@@ -279,6 +282,7 @@ void EncoderCaptureControl::recordingEndedByItself(int exitCode)
     ChildProgram *child = m_child;
     m_child = nullptr;
     child->deleteLater();
+    m_recorded = m_progress.statistics();
     m_mode = Mode::Idle;
     m_firstFrame.stop();
     const QString reason = encoderReason(*child);

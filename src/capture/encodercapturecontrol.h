@@ -86,6 +86,7 @@ private:
     Mode m_mode = Mode::Idle;
     QPointer<ChildProgram> m_child;
     CaptureProgress m_progress;
+    CaptureStatistics m_recorded; // the last recording's final figures
     PreviewFrameCutter m_cutter;
     RecordingTarget m_target;
     QString m_savedFile;
