@@ -42,6 +42,6 @@ void CaptureProgress::reset()
 
 bool CaptureProgress::isProgressLine(const QString &line)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[a-z0-9_]+=\\S*$"));
+    static const QRegularExpression pattern(QStringLiteral("^[a-z0-9_]+=\\s*\\S*$"));
     return pattern.match(line.trimmed()).hasMatch();
 }

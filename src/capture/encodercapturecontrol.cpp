@@ -290,7 +290,10 @@ void EncoderCaptureControl::recordingEndedByItself(int exitCode)
         failRecording(reason);
         return;
     }
-    const bool limitReached = m_limitMs > 0 && exitCode == 0 && m_progress.ended();
+    // The encoder ends a lost device's recording as cleanly as one that reached its
+    // limit: only the recorded time tells them apart.
+    const bool limitReached = m_limitMs > 0 && exitCode == 0 && m_progress.ended() &&
+                              m_recorded.timeMs >= m_limitMs - LimitToleranceMs;
     if (saveRecording() && !limitReached) {
         m_lastError = QStringLiteral("The recording stopped: the device was lost.\n%1\n"
                                      "%2 holds what was recorded up to then.")

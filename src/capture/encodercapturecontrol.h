@@ -25,6 +25,8 @@ class EncoderCaptureControl : public CaptureControl
 public:
     // A recording that has not written its first frame after this long has failed.
     static constexpr int FirstFrameTimeoutMs = 15000;
+    // A recording with a limit may end up to a few frames short of it.
+    static constexpr int LimitToleranceMs = 250;
 
     explicit EncoderCaptureControl(QObject *parent = nullptr);
     EncoderCaptureControl(V4l2Io &io, const QString &display, QObject *parent = nullptr);

@@ -72,8 +72,8 @@ void Form3::buildControls()
     SkinLabel6 = named(new QLabel(QStringLiteral("Capture Time:"), Frame2), "SkinLabel6");
     Label2 = named(new QLabel(QStringLiteral("00:00:00"), Frame2), "Label2");
     // Room for long recordings, so the window does not grow under the user's mouse.
-    Label2->setMinimumWidth(
-        Label2->fontMetrics().horizontalAdvance(QStringLiteral("999999 frames (9999 dropped) - 99999.99 sec.")));
+    Label2->setMinimumWidth(Label2->fontMetrics().horizontalAdvance(
+        QStringLiteral("999999 frames (9999 dropped) - 99999.99 sec.")));
     Frame1 = named(new CapturePreviewFrame(this), "Frame1");
     Command3 = named(new QPushButton(QStringLiteral("Preview"), this), "Command3");
     Command1 = named(new QPushButton(QStringLiteral("Start capture"), this), "Command1");

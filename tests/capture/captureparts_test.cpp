@@ -43,7 +43,8 @@ TEST(CaptureProgress, OnlyWholeBlocksCountAndRepeatsAreDrops)
     EXPECT_TRUE(progress.ended());
 
     EXPECT_TRUE(CaptureProgress::isProgressLine("bitrate=N/A"));
-    EXPECT_FALSE(CaptureProgress::isProgressLine("[x11grab @ 0x1] Cannot open display :9, error 1."));
+    EXPECT_FALSE(
+        CaptureProgress::isProgressLine("[x11grab @ 0x1] Cannot open display :9, error 1."));
     EXPECT_FALSE(CaptureProgress::isProgressLine("/tmp/a=b c.avi: Permission denied"));
 }
 
@@ -96,8 +97,7 @@ TEST(CaptureEncoderCommand, OneChildRecordsAndPreviewsWithFileNamesAsSingleArgum
     camera.recordFile = "/tmp/a.avi";
     camera.limitMs = 3000;
     const QStringList cameraArgs = CaptureEncoderCommand::build(camera).argv();
-    EXPECT_EQ(cameraArgs.mid(cameraArgs.indexOf("-i") - 2, 3),
-              QStringList({"-f", "v4l2", "-i"}));
+    EXPECT_EQ(cameraArgs.mid(cameraArgs.indexOf("-i") - 2, 3), QStringList({"-f", "v4l2", "-i"}));
     EXPECT_EQ(cameraArgs.last(), "/tmp/a.avi") << "no preview asked for";
     EXPECT_EQ(cameraArgs[cameraArgs.indexOf("-t") + 1], "3.000");
     EXPECT_FALSE(cameraArgs.join(' ').contains("setpts")) << "a camera keeps its own times";

@@ -15,8 +15,7 @@ FakeV4l2Io::Node &FakeV4l2Io::add(const QString &path, const char *card, const c
     return node;
 }
 
-void FakeV4l2Io::addControl(Node &node, __u32 id, int minimum, int maximum, int value,
-                            __u32 flags)
+void FakeV4l2Io::addControl(Node &node, __u32 id, int minimum, int maximum, int value, __u32 flags)
 {
     v4l2_queryctrl query = {};
     query.id = id;

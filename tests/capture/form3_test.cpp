@@ -37,8 +37,7 @@ struct CaptureWindow : ::testing::Test
         form = std::make_unique<Form3>(&control);
         form->show();
     }
-    template <typename T = QWidget>
-    T *child(const char *name) const
+    template <typename T = QWidget> T *child(const char *name) const
     {
         T *widget = form->findChild<T *>(QLatin1String(name));
         EXPECT_NE(widget, nullptr) << name;
@@ -82,8 +81,7 @@ TEST_F(CaptureWindow, NoDeviceDisablesTheThreeButtonsAndNothingElseHappens)
     button("Command1")->click();
     button("Command3")->click();
     // The control's own preset file never points at a Windows drive.
-    EXPECT_EQ(control.calls,
-              QStringList({"file " + QDir::homePath() + "/capture.avi", "preview"}));
+    EXPECT_EQ(control.calls, QStringList({"file " + QDir::homePath() + "/capture.avi", "preview"}));
     EXPECT_TRUE(FakeDesktop::current().calls.isEmpty());
 }
 

@@ -29,11 +29,11 @@ TEST(VideoDevices, CaptureNodesInNumberOrderThenTheScreen)
     old.caps.device_caps = 0;
     io.order << "/dev/video6"; // listed, but gone before it could be opened
 
-    EXPECT_EQ(names(VideoDevices::list(io, ":5")),
-              QStringList({"USB Camera (usb-0000:00:14.0-1)=/dev/video0",
-                           "Integrated Webcam=/dev/video2",
-                           "USB Camera (usb-0000:00:14.0-2)=/dev/video3",
-                           "Old Grabber=/dev/video5", "Screen :5=:5"}));
+    EXPECT_EQ(
+        names(VideoDevices::list(io, ":5")),
+        QStringList({"USB Camera (usb-0000:00:14.0-1)=/dev/video0", "Integrated Webcam=/dev/video2",
+                     "USB Camera (usb-0000:00:14.0-2)=/dev/video3", "Old Grabber=/dev/video5",
+                     "Screen :5=:5"}));
     EXPECT_EQ(VideoDevices::list(io, QString()).size(), 4);
     // Asking leaves no node open.
     FakeV4l2Io probe;
@@ -79,10 +79,8 @@ TEST(CameraControls, DisabledOrReadOnlyControlsAreLeftAlone)
 {
     FakeV4l2Io io;
     FakeV4l2Io::Node &node = io.add("/dev/video0", "PTZ", "usb-1");
-    FakeV4l2Io::addControl(node, V4L2_CID_PAN_ABSOLUTE, -36000, 36000, 0,
-                           V4L2_CTRL_FLAG_DISABLED);
-    FakeV4l2Io::addControl(node, V4L2_CID_TILT_ABSOLUTE, -3600, 3600, 0,
-                           V4L2_CTRL_FLAG_READ_ONLY);
+    FakeV4l2Io::addControl(node, V4L2_CID_PAN_ABSOLUTE, -36000, 36000, 0, V4L2_CTRL_FLAG_DISABLED);
+    FakeV4l2Io::addControl(node, V4L2_CID_TILT_ABSOLUTE, -3600, 3600, 0, V4L2_CTRL_FLAG_READ_ONLY);
     FakeV4l2Io::addControl(node, V4L2_CID_ZOOM_ABSOLUTE, 0, 10, 3);
     CameraControls controls(io, "/dev/video0");
     EXPECT_FALSE(controls.range(CameraControls::Pan).has_value());
