@@ -1,6 +1,8 @@
 #include "app/commandlinemode.h"
 
 #include "app/consoledesktop.h"
+#include "capture/capturecommand.h"
+#include "capture/listcapturedevicescommand.h"
 #include "common/appinfo.h"
 #include "convert/convertcommand.h"
 #include "convert/listprofilescommand.h"
@@ -67,9 +69,9 @@ namespace {
 QString usageText()
 {
     return QString::fromLatin1(CommandLineMode::usage()) + ConvertCommand::usage() +
-           WatchInfoCommand::usage() + DownloadCommand::usage() +
+           WatchInfoCommand::usage() + DownloadCommand::usage() + CaptureCommand::usage() +
            QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
-                          "a display.\n");
+                          "a display, but for recording the screen.\n");
 }
 } // namespace
 
@@ -105,6 +107,10 @@ std::optional<int> CommandLineMode::run(int argc, char **argv)
         DownloadCommand command;
         command.setLiveProgress(::isatty(STDERR_FILENO));
         code = command.run(args.mid(2), out, err);
+    } else if (mode == QLatin1String("--list-capture-devices")) {
+        code = ListCaptureDevicesCommand().run(out);
+    } else if (mode == QLatin1String("--capture")) {
+        code = CaptureCommand().run(args.mid(2), out, err);
     } else {
         std::fprintf(stderr, "klevar: unknown option %s\n%s", qPrintable(mode),
                      qPrintable(usageText()));

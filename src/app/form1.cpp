@@ -3,6 +3,7 @@
 #include "app/aboutbox.h"
 #include "app/mainmenu.h"
 #include "app/picturetoolbar.h"
+#include "capture/form3.h"
 #include "common/appfolder.h"
 #include "common/appinfo.h"
 #include "common/childprogram.h"
@@ -167,14 +168,13 @@ void Form1::connectCommands()
             [this](int row) { Form2::openFor(*m_list, row, m_player, this); });
     connect(m_queue, &QueueController::currentFileChanged, this,
             [](const QString &path) { PreviewState::instance().CurrentPreviewFile = path; });
-    // Capture comes with a later version; its entries stay visible.
-    for (QAction *later : {m_menu->Capture, lvwAudioTracks->captureAction()})
-        later->setEnabled(false);
     alsoBy(lvwAudioTracks->importAction(), &QAction::triggered, m_menu->importvideo);
     connect(m_menu->importvideo, &QAction::triggered, this, [this] {
         Formyutobe downloader(m_player, this);
         downloader.exec();
     });
+    alsoBy(lvwAudioTracks->captureAction(), &QAction::triggered, m_menu->Capture);
+    connect(m_menu->Capture, &QAction::triggered, this, [this] { Form3::openCapture(this); });
 
     connect(m_menu->exit, &QAction::triggered, this, &QWidget::close);
     connect(m_menu->options, &QAction::triggered, this, &Form1::showSettings);
