@@ -7,6 +7,7 @@
 #include "media/probecommand.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
 
@@ -48,8 +49,8 @@ int probe(const QStringList &args)
 const char *CommandLineMode::usage()
 {
     return "Usage:\n"
-           "  klevar\n"
-           "        Open the window.\n"
+           "  klevar [--] [FILE...]\n"
+           "        Open the window and add the files to the queue.\n"
            "  --probe [--] FILE...\n"
            "        Print each file's name, start, end, frame size, format and length as\n"
            "        the window's list shows them, one tab-separated line per file.\n"
@@ -60,12 +61,23 @@ const char *CommandLineMode::usage()
 namespace {
 QString usageText()
 {
-    return QString::fromLatin1(CommandLineMode::usage())
-           + ConvertCommand::usage()
-           + QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
-                            "a display.\n");
+    return QString::fromLatin1(CommandLineMode::usage()) + ConvertCommand::usage() +
+           QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
+                          "a display.\n");
 }
 } // namespace
+
+QStringList CommandLineMode::windowFiles(const QStringList &arguments)
+{
+    QStringList files;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (i == 1 && arguments[i] == QLatin1String("--"))
+            continue;
+        if (!arguments[i].isEmpty())
+            files << QFileInfo(arguments[i]).absoluteFilePath();
+    }
+    return files;
+}
 
 std::optional<int> CommandLineMode::run(int argc, char **argv)
 {
@@ -76,7 +88,7 @@ std::optional<int> CommandLineMode::run(int argc, char **argv)
         std::fputs(qPrintable(usageText()), stdout);
         return 0;
     }
-    if (!mode.startsWith(QLatin1Char('-')))
+    if (!mode.startsWith(QLatin1Char('-')) || mode == QLatin1String("--"))
         return std::nullopt;
 
     QCoreApplication app(argc, argv);

@@ -2,9 +2,11 @@
 #include "app/form1.h"
 #include "common/appinfo.h"
 #include "common/terminationwatch.h"
+#include "media/queuecontroller.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -51,6 +53,13 @@ int main(int argc, char **argv)
 {
     if (const auto code = CommandLineMode::run(argc, argv))
         return *code;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList files = CommandLineMode::windowFiles(arguments);
+    // The toolkit reads options of its own from the arguments ("-style", "-platform");
+    // here they are file names, so it is given none.
+    int toolkitArgc = 1;
     if (!chooseWindowSystem())
         return 2;
     const bool fallbackAllowed = qgetenv("QT_QPA_PLATFORM") == "xcb;offscreen";
@@ -60,7 +69,7 @@ int main(int argc, char **argv)
         fallbackAllowed
             ? qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {})
             : nullptr;
-    QApplication app(argc, argv);
+    QApplication app(toolkitArgc, argv);
     if (fallbackAllowed)
         qInstallMessageHandler(previous);
     QApplication::setApplicationName(QString::fromLatin1(AppTitle));
@@ -75,6 +84,11 @@ int main(int argc, char **argv)
     int terminatedBy = 0;
     closeOnTermination(watch, window, terminatedBy);
     window.show();
+    // Once the window shows, so that a message about a file has a window to sit on.
+    if (!files.isEmpty()) {
+        QTimer::singleShot(0, &window,
+                           [&window, files] { window.queue()->addGivenFiles(files, &window); });
+    }
     const int code = app.exec();
     return terminatedBy ? terminatedBy : code;
 }
