@@ -100,8 +100,7 @@ TEST(ShippedHelp, LinksOnlyToPagesItShips)
 
 TEST(ShippedSkin, ParsesAndReachesItsLastRules)
 {
-    const QString sheet =
-        QString::fromUtf8(readAll(buildFile(QStringLiteral("skins/frmmain.skn"))));
+    const QString sheet = QString::fromUtf8(readAll(buildFile(QStringLiteral("skins/frmmain.skn"))));
     ASSERT_FALSE(sheet.isEmpty());
 
     captured.clear();
@@ -141,8 +140,7 @@ TEST(ShippedSkin, ParsesAndReachesItsLastRules)
 
 TEST(ShippedSkin, PicturesItNamesExist)
 {
-    const QString sheet =
-        QString::fromUtf8(readAll(buildFile(QStringLiteral("skins/frmmain.skn"))));
+    const QString sheet = QString::fromUtf8(readAll(buildFile(QStringLiteral("skins/frmmain.skn"))));
     static const QRegularExpression url(QStringLiteral(R"re(url\(\s*([^)\s]+)\s*\))re"));
     for (auto it = url.globalMatch(sheet); it.hasNext();) {
         const QString path = it.next().captured(1);
