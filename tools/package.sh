@@ -25,6 +25,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build="$here/build-package"
+# Every hardening Debian offers, immediate binding included.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 cmake -S "$here" -B "$build" "${launcher[@]}" -DCMAKE_BUILD_TYPE=None \

@@ -155,23 +155,6 @@ TEST(ProgramPlaces, WithoutTheVariablesTheHomeFolderHoldsThePlaces)
     EXPECT_FALSE(QFileInfo::exists(user.home("no such folder")));
 }
 
-TEST(ProgramPlaces, TheVideosFolderIsTheOneTheUserNamed)
-{
-    UserEnvironment user;
-    const QString config = user.set("XDG_CONFIG_HOME", "config");
-    QFile dirs(config + "/user-dirs.dirs");
-    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
-    dirs.write("# written by xdg-user-dirs-update\n"
-               "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n"
-               "XDG_VIDEOS_DIR=\"$HOME/Eigene Filme\"\n");
-    dirs.close();
-    ReadOnlyProgramFolder folder;
-    EXPECT_EQ(ProgramPlaces::downloadFolder(), user.home("Eigene Filme/"));
-    EXPECT_EQ(ProgramPlaces::defaultOutputFolder(), user.home("Eigene Filme"));
-    EXPECT_TRUE(QFileInfo(user.home("Eigene Filme")).isDir());
-    EXPECT_FALSE(QFileInfo::exists(user.home("Videos")));
-}
-
 TEST(ProgramPlaces, OnlyAFolderThisUserMayWriteOutsideUsrIsAPlaceToWrite)
 {
     QTemporaryDir dir;
