@@ -14,9 +14,11 @@
 --   second; all stored as text so that "29.97" stays as written.
 --
 -- Audio-only types have "N/A" for every video option and a container without video
--- (mp3, aac, oga, mka, ac3, mp2, flac, caf, wav, aiff, au), so the output holds no video
--- stream. H263 types use only the sizes that codec allows (128x96, 176x144, 352x288,
--- 704x576, 1408x1152) and containers that take it (avi, mov).
+-- (mp3, aac, oga, mka, ac3, mp2, flac, caf, wav, aiff, au, opus), so the output holds no
+-- video stream. H263 types use only the sizes that codec allows (128x96, 176x144, 352x288,
+-- 704x576, 1408x1152) and containers that take it (avi, mov). Opus takes only 48000,
+-- 24000, 16000, 12000 and 8000 Hz, so a type that offers it offers no other sample rate.
+-- "x265 hvc1" is HEVC marked the way Apple's players require; MP4 and MOV types use it.
 
 CREATE TABLE bigclass (
     ID INTEGER PRIMARY KEY,
@@ -203,6 +205,42 @@ INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (10, 1, 'ac3'), (10, 
 INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (10, 1, '192'), (10, 2, '128'), (10, 3, '224'), (10, 4, '256'), (10, 5, '384'), (10, 6, '448');
 INSERT INTO samplerate (typeid, orders, samplerate) VALUES (10, 1, '48000'), (10, 2, '44100');
 
+INSERT INTO type (ID, classid, typename) VALUES (157, 1, 'MP4 - HEVC Video (*.mp4)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (157, 1, 'x265 hvc1'), (157, 2, 'x264');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (157, 1, 'Original'), (157, 2, '640x480'), (157, 3, '320x240'), (157, 4, '720x480'), (157, 5, '720x576'), (157, 6, '800x600'), (157, 7, '1024x768'), (157, 8, '1280x720'), (157, 9, '1920x1080'), (157, 10, '480x360'), (157, 11, '352x288'), (157, 12, '176x144');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (157, 1, '1000'), (157, 2, '600'), (157, 3, '800'), (157, 4, '1200'), (157, 5, '1500'), (157, 6, '2000'), (157, 7, '2500'), (157, 8, '400'), (157, 9, '256'), (157, 10, 'Original');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (157, 1, 'Original'), (157, 2, '25'), (157, 3, '29.97'), (157, 4, '30'), (157, 5, '23.976'), (157, 6, '24'), (157, 7, '15'), (157, 8, '12');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (157, 1, 'aac'), (157, 2, 'mp3'), (157, 3, 'ac3');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (157, 1, '128'), (157, 2, '96'), (157, 3, '160'), (157, 4, '192'), (157, 5, '256'), (157, 6, '64');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (157, 1, '44100'), (157, 2, '48000'), (157, 3, '32000'), (157, 4, '22050');
+
+INSERT INTO type (ID, classid, typename) VALUES (158, 1, 'MKV - HEVC Video (*.mkv)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (158, 1, 'x265'), (158, 2, 'x264');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (158, 1, 'Original'), (158, 2, '640x480'), (158, 3, '320x240'), (158, 4, '720x480'), (158, 5, '720x576'), (158, 6, '800x600'), (158, 7, '1024x768'), (158, 8, '1280x720'), (158, 9, '1920x1080'), (158, 10, '480x360'), (158, 11, '352x288'), (158, 12, '176x144');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (158, 1, '1000'), (158, 2, '600'), (158, 3, '800'), (158, 4, '1200'), (158, 5, '1500'), (158, 6, '2000'), (158, 7, '2500'), (158, 8, '400'), (158, 9, '256'), (158, 10, 'Original');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (158, 1, 'Original'), (158, 2, '25'), (158, 3, '29.97'), (158, 4, '30'), (158, 5, '23.976'), (158, 6, '24'), (158, 7, '15'), (158, 8, '12');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (158, 1, 'aac'), (158, 2, 'ac3'), (158, 3, 'mp3'), (158, 4, 'ogg'), (158, 5, 'flac');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (158, 1, '128'), (158, 2, '96'), (158, 3, '160'), (158, 4, '192'), (158, 5, '256'), (158, 6, '320');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (158, 1, '44100'), (158, 2, '48000'), (158, 3, '32000'), (158, 4, '22050');
+
+INSERT INTO type (ID, classid, typename) VALUES (159, 1, 'MKV - AV1 Video (*.mkv)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (159, 1, 'AV1'), (159, 2, 'x265'), (159, 3, 'x264');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (159, 1, 'Original'), (159, 2, '640x480'), (159, 3, '320x240'), (159, 4, '720x480'), (159, 5, '720x576'), (159, 6, '800x600'), (159, 7, '1024x768'), (159, 8, '1280x720'), (159, 9, '1920x1080'), (159, 10, '480x360'), (159, 11, '352x288'), (159, 12, '176x144');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (159, 1, '800'), (159, 2, '500'), (159, 3, '600'), (159, 4, '1000'), (159, 5, '1200'), (159, 6, '1500'), (159, 7, '2000'), (159, 8, '400'), (159, 9, '256'), (159, 10, 'Original');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (159, 1, 'Original'), (159, 2, '25'), (159, 3, '29.97'), (159, 4, '30'), (159, 5, '23.976'), (159, 6, '24'), (159, 7, '15'), (159, 8, '12');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (159, 1, 'Opus'), (159, 2, 'aac'), (159, 3, 'ac3'), (159, 4, 'flac');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (159, 1, '128'), (159, 2, '96'), (159, 3, '64'), (159, 4, '160'), (159, 5, '192'), (159, 6, '256');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (159, 1, '48000');
+
+INSERT INTO type (ID, classid, typename) VALUES (160, 1, 'MP4 - AV1 Video (*.mp4)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (160, 1, 'AV1'), (160, 2, 'x264');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (160, 1, 'Original'), (160, 2, '640x480'), (160, 3, '320x240'), (160, 4, '720x480'), (160, 5, '720x576'), (160, 6, '800x600'), (160, 7, '1024x768'), (160, 8, '1280x720'), (160, 9, '1920x1080'), (160, 10, '480x360'), (160, 11, '352x288'), (160, 12, '176x144');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (160, 1, '800'), (160, 2, '500'), (160, 3, '600'), (160, 4, '1000'), (160, 5, '1200'), (160, 6, '1500'), (160, 7, '2000'), (160, 8, '400'), (160, 9, '256'), (160, 10, 'Original');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (160, 1, 'Original'), (160, 2, '25'), (160, 3, '29.97'), (160, 4, '30'), (160, 5, '23.976'), (160, 6, '24'), (160, 7, '15'), (160, 8, '12');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (160, 1, 'aac'), (160, 2, 'mp3');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (160, 1, '128'), (160, 2, '96'), (160, 3, '160'), (160, 4, '192'), (160, 5, '256'), (160, 6, '64');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (160, 1, '44100'), (160, 2, '48000'), (160, 3, '32000'), (160, 4, '22050');
+
 -- 2. HD Video
 
 INSERT INTO type (ID, classid, typename) VALUES (11, 2, 'HD MP4 - H264 720p Video (*.mp4)');
@@ -295,6 +333,78 @@ INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (20, 1, 'mp2'), (20, 
 INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (20, 1, '192'), (20, 2, '128'), (20, 3, '224'), (20, 4, '256'), (20, 5, '384');
 INSERT INTO samplerate (typeid, orders, samplerate) VALUES (20, 1, '48000'), (20, 2, '44100');
 
+INSERT INTO type (ID, classid, typename) VALUES (161, 2, 'HD MP4 - HEVC 720p Video (*.mp4)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (161, 1, 'x265 hvc1'), (161, 2, 'x264');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (161, 1, '1280x720'), (161, 2, '1920x1080'), (161, 3, '854x480'), (161, 4, '1024x576'), (161, 5, '640x360'), (161, 6, 'Original');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (161, 1, '2000'), (161, 2, '1500'), (161, 3, '2500'), (161, 4, '3000'), (161, 5, '4000'), (161, 6, '1000');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (161, 1, 'Original'), (161, 2, '25'), (161, 3, '29.97'), (161, 4, '30'), (161, 5, '23.976'), (161, 6, '24'), (161, 7, '50'), (161, 8, '59.94'), (161, 9, '60');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (161, 1, 'aac'), (161, 2, 'ac3'), (161, 3, 'mp3');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (161, 1, '192'), (161, 2, '128'), (161, 3, '160'), (161, 4, '256'), (161, 5, '320');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (161, 1, '48000'), (161, 2, '44100');
+
+INSERT INTO type (ID, classid, typename) VALUES (162, 2, 'HD MP4 - HEVC 1080p Video (*.mp4)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (162, 1, 'x265 hvc1'), (162, 2, 'x264');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (162, 1, '1920x1080'), (162, 2, '1280x720'), (162, 3, '1440x1080'), (162, 4, '854x480'), (162, 5, 'Original');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (162, 1, '4000'), (162, 2, '3000'), (162, 3, '5000'), (162, 4, '6000'), (162, 5, '8000'), (162, 6, '2500');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (162, 1, 'Original'), (162, 2, '25'), (162, 3, '29.97'), (162, 4, '30'), (162, 5, '23.976'), (162, 6, '24'), (162, 7, '50'), (162, 8, '59.94'), (162, 9, '60');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (162, 1, 'aac'), (162, 2, 'ac3'), (162, 3, 'mp3');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (162, 1, '192'), (162, 2, '128'), (162, 3, '160'), (162, 4, '256'), (162, 5, '320');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (162, 1, '48000'), (162, 2, '44100');
+
+INSERT INTO type (ID, classid, typename) VALUES (163, 2, 'HD MKV - HEVC 1080p Video (*.mkv)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (163, 1, 'x265'), (163, 2, 'x264');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (163, 1, '1920x1080'), (163, 2, '1280x720'), (163, 3, '1440x1080'), (163, 4, '854x480'), (163, 5, 'Original');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (163, 1, '4000'), (163, 2, '3000'), (163, 3, '5000'), (163, 4, '6000'), (163, 5, '8000'), (163, 6, '2500');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (163, 1, 'Original'), (163, 2, '25'), (163, 3, '29.97'), (163, 4, '30'), (163, 5, '23.976'), (163, 6, '24'), (163, 7, '50'), (163, 8, '59.94'), (163, 9, '60');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (163, 1, 'ac3'), (163, 2, 'aac'), (163, 3, 'mp3'), (163, 4, 'ogg'), (163, 5, 'flac');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (163, 1, '192'), (163, 2, '128'), (163, 3, '256'), (163, 4, '320'), (163, 5, '384'), (163, 6, '448');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (163, 1, '48000'), (163, 2, '44100');
+
+INSERT INTO type (ID, classid, typename) VALUES (164, 2, 'HD MKV - AV1 1080p Video (*.mkv)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (164, 1, 'AV1'), (164, 2, 'x265');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (164, 1, '1920x1080'), (164, 2, '1280x720'), (164, 3, '1440x1080'), (164, 4, '854x480'), (164, 5, 'Original');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (164, 1, '3500'), (164, 2, '2500'), (164, 3, '3000'), (164, 4, '4500'), (164, 5, '6000'), (164, 6, '2000');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (164, 1, 'Original'), (164, 2, '25'), (164, 3, '29.97'), (164, 4, '30'), (164, 5, '23.976'), (164, 6, '24'), (164, 7, '50'), (164, 8, '59.94'), (164, 9, '60');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (164, 1, 'Opus'), (164, 2, 'ac3'), (164, 3, 'aac'), (164, 4, 'flac');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (164, 1, '160'), (164, 2, '128'), (164, 3, '96'), (164, 4, '192'), (164, 5, '256');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (164, 1, '48000');
+
+INSERT INTO type (ID, classid, typename) VALUES (165, 2, 'HD WebM - VP9 1080p Video (*.webm)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (165, 1, 'VP9'), (165, 2, 'vp8');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (165, 1, '1920x1080'), (165, 2, '1280x720'), (165, 3, '1440x1080'), (165, 4, '854x480'), (165, 5, 'Original');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (165, 1, '4000'), (165, 2, '3000'), (165, 3, '5000'), (165, 4, '6000'), (165, 5, '2500');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (165, 1, 'Original'), (165, 2, '25'), (165, 3, '29.97'), (165, 4, '30'), (165, 5, '23.976'), (165, 6, '24'), (165, 7, '50'), (165, 8, '59.94'), (165, 9, '60');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (165, 1, 'Opus'), (165, 2, 'ogg');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (165, 1, '160'), (165, 2, '128'), (165, 3, '96'), (165, 4, '192'), (165, 5, '256');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (165, 1, '48000');
+
+INSERT INTO type (ID, classid, typename) VALUES (166, 2, '4K MP4 - HEVC 2160p Video (*.mp4)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (166, 1, 'x265 hvc1');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (166, 1, '3840x2160'), (166, 2, '2560x1440'), (166, 3, '1920x1080'), (166, 4, 'Original');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (166, 1, '16000'), (166, 2, '12000'), (166, 3, '20000'), (166, 4, '25000'), (166, 5, '10000'), (166, 6, '8000');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (166, 1, 'Original'), (166, 2, '25'), (166, 3, '29.97'), (166, 4, '30'), (166, 5, '23.976'), (166, 6, '24'), (166, 7, '50'), (166, 8, '59.94'), (166, 9, '60');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (166, 1, 'aac'), (166, 2, 'ac3');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (166, 1, '192'), (166, 2, '128'), (166, 3, '256'), (166, 4, '320');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (166, 1, '48000'), (166, 2, '44100');
+
+INSERT INTO type (ID, classid, typename) VALUES (167, 2, '4K MKV - HEVC 2160p Video (*.mkv)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (167, 1, 'x265');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (167, 1, '3840x2160'), (167, 2, '2560x1440'), (167, 3, '1920x1080'), (167, 4, 'Original');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (167, 1, '16000'), (167, 2, '12000'), (167, 3, '20000'), (167, 4, '25000'), (167, 5, '10000'), (167, 6, '8000');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (167, 1, 'Original'), (167, 2, '25'), (167, 3, '29.97'), (167, 4, '30'), (167, 5, '23.976'), (167, 6, '24'), (167, 7, '50'), (167, 8, '59.94'), (167, 9, '60');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (167, 1, 'ac3'), (167, 2, 'aac'), (167, 3, 'flac');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (167, 1, '192'), (167, 2, '128'), (167, 3, '256'), (167, 4, '384'), (167, 5, '448');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (167, 1, '48000'), (167, 2, '44100');
+
+INSERT INTO type (ID, classid, typename) VALUES (168, 2, '4K MKV - AV1 2160p Video (*.mkv)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (168, 1, 'AV1'), (168, 2, 'x265');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (168, 1, '3840x2160'), (168, 2, '2560x1440'), (168, 3, '1920x1080'), (168, 4, 'Original');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (168, 1, '14000'), (168, 2, '10000'), (168, 3, '12000'), (168, 4, '18000'), (168, 5, '22000'), (168, 6, '8000');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (168, 1, 'Original'), (168, 2, '25'), (168, 3, '29.97'), (168, 4, '30'), (168, 5, '23.976'), (168, 6, '24'), (168, 7, '50'), (168, 8, '59.94'), (168, 9, '60');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (168, 1, 'Opus'), (168, 2, 'ac3'), (168, 3, 'aac'), (168, 4, 'flac');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (168, 1, '160'), (168, 2, '128'), (168, 3, '192'), (168, 4, '256');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (168, 1, '48000');
+
 -- 3. Web Video
 
 INSERT INTO type (ID, classid, typename) VALUES (21, 3, 'FLV - Flash Video (*.flv)');
@@ -350,6 +460,24 @@ INSERT INTO framerate (typeid, orders, framerate) VALUES (26, 1, '15'), (26, 2, 
 INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (26, 1, 'mp3');
 INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (26, 1, '64'), (26, 2, '96'), (26, 3, '128'), (26, 4, '32');
 INSERT INTO samplerate (typeid, orders, samplerate) VALUES (26, 1, '22050'), (26, 2, '44100'), (26, 3, '11025');
+
+INSERT INTO type (ID, classid, typename) VALUES (169, 3, 'WebM - VP9 Video (*.webm)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (169, 1, 'VP9'), (169, 2, 'vp8');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (169, 1, '1280x720'), (169, 2, '854x480'), (169, 3, '640x360'), (169, 4, '1920x1080'), (169, 5, '480x360'), (169, 6, '320x240'), (169, 7, 'Original');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (169, 1, '1800'), (169, 2, '1200'), (169, 3, '800'), (169, 4, '2500'), (169, 5, '4000'), (169, 6, '500');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (169, 1, '25'), (169, 2, '29.97'), (169, 3, '30'), (169, 4, '24'), (169, 5, 'Original');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (169, 1, 'Opus'), (169, 2, 'ogg');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (169, 1, '128'), (169, 2, '96'), (169, 3, '64'), (169, 4, '160'), (169, 5, '192');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (169, 1, '48000');
+
+INSERT INTO type (ID, classid, typename) VALUES (170, 3, 'WebM - AV1 Video (*.webm)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (170, 1, 'AV1'), (170, 2, 'VP9');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (170, 1, '1280x720'), (170, 2, '854x480'), (170, 3, '640x360'), (170, 4, '1920x1080'), (170, 5, '480x360'), (170, 6, '320x240'), (170, 7, 'Original');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (170, 1, '1500'), (170, 2, '1000'), (170, 3, '700'), (170, 4, '2000'), (170, 5, '3000'), (170, 6, '400');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (170, 1, '25'), (170, 2, '29.97'), (170, 3, '30'), (170, 4, '24'), (170, 5, 'Original');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (170, 1, 'Opus'), (170, 2, 'ogg');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (170, 1, '128'), (170, 2, '96'), (170, 3, '64'), (170, 4, '160'), (170, 5, '192');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (170, 1, '48000');
 
 -- 4. Video Sharing Sites
 
@@ -660,6 +788,15 @@ INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (59, 1, 'aac');
 INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (59, 1, '128'), (59, 2, '96'), (59, 3, '160'), (59, 4, '64');
 INSERT INTO samplerate (typeid, orders, samplerate) VALUES (59, 1, '44100'), (59, 2, '48000'), (59, 3, '22050');
 
+INSERT INTO type (ID, classid, typename) VALUES (171, 9, 'MOV - Apple HEVC Video (*.mov)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (171, 1, 'x265 hvc1'), (171, 2, 'x264');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (171, 1, 'Original'), (171, 2, '1920x1080'), (171, 3, '1280x720'), (171, 4, '3840x2160'), (171, 5, '854x480'), (171, 6, '640x480');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (171, 1, '1000'), (171, 2, '800'), (171, 3, '1500'), (171, 4, '2000'), (171, 5, '3000'), (171, 6, '4000'), (171, 7, '6000'), (171, 8, '12000'), (171, 9, 'Original');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (171, 1, 'Original'), (171, 2, '25'), (171, 3, '29.97'), (171, 4, '30'), (171, 5, '23.976'), (171, 6, '24'), (171, 7, '15'), (171, 8, '12');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (171, 1, 'aac'), (171, 2, 'alac'), (171, 3, 'pcm_s16be');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (171, 1, '128'), (171, 2, '96'), (171, 3, '160'), (171, 4, '192'), (171, 5, '256');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (171, 1, '44100'), (171, 2, '48000'), (171, 3, '32000'), (171, 4, '22050');
+
 -- 10. Mobile Phones (3GP)
 
 INSERT INTO type (ID, classid, typename) VALUES (60, 10, '3GP - MPEG4 Video for Mobile Phones (*.3gp)');
@@ -754,6 +891,15 @@ INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (69, 1, 'aac');
 INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (69, 1, '128'), (69, 2, '96'), (69, 3, '160'), (69, 4, '64');
 INSERT INTO samplerate (typeid, orders, samplerate) VALUES (69, 1, '44100'), (69, 2, '48000'), (69, 3, '22050');
 
+INSERT INTO type (ID, classid, typename) VALUES (172, 11, 'iPhone - HEVC HD Video (*.mp4)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (172, 1, 'x265 hvc1'), (172, 2, 'x264');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (172, 1, '1920x1080'), (172, 2, '1280x720'), (172, 3, '1334x750'), (172, 4, '854x480');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (172, 1, '3000'), (172, 2, '2000'), (172, 3, '4000'), (172, 4, '1500');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (172, 1, '30'), (172, 2, '25'), (172, 3, '29.97'), (172, 4, '24'), (172, 5, '23.976'), (172, 6, '15');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (172, 1, 'aac');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (172, 1, '128'), (172, 2, '96'), (172, 3, '160'), (172, 4, '192');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (172, 1, '44100'), (172, 2, '48000');
+
 -- 12. Android Phones
 
 INSERT INTO type (ID, classid, typename) VALUES (70, 12, 'Android Phone - H264 Video (*.mp4)');
@@ -800,6 +946,15 @@ INSERT INTO framerate (typeid, orders, framerate) VALUES (74, 1, '30'), (74, 2, 
 INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (74, 1, 'ogg');
 INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (74, 1, '128'), (74, 2, '96'), (74, 3, '160'), (74, 4, '192'), (74, 5, '256'), (74, 6, '64');
 INSERT INTO samplerate (typeid, orders, samplerate) VALUES (74, 1, '44100'), (74, 2, '48000'), (74, 3, '32000'), (74, 4, '22050');
+
+INSERT INTO type (ID, classid, typename) VALUES (173, 12, 'Android Phone - HEVC HD Video (*.mp4)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (173, 1, 'x265 hvc1'), (173, 2, 'x264');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (173, 1, '1280x720'), (173, 2, '1920x1080'), (173, 3, '960x540'), (173, 4, '854x480');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (173, 1, '1500'), (173, 2, '1200'), (173, 3, '2000'), (173, 4, '3000'), (173, 5, '1000');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (173, 1, '30'), (173, 2, '25'), (173, 3, '29.97'), (173, 4, '24'), (173, 5, '23.976'), (173, 6, '15');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (173, 1, 'aac');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (173, 1, '128'), (173, 2, '96'), (173, 3, '160'), (173, 4, '64');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (173, 1, '44100'), (173, 2, '48000');
 
 -- 13. Other Smartphones
 
@@ -876,6 +1031,15 @@ INSERT INTO framerate (typeid, orders, framerate) VALUES (82, 1, '30'), (82, 2, 
 INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (82, 1, 'aac');
 INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (82, 1, '128'), (82, 2, '96'), (82, 3, '160'), (82, 4, '64');
 INSERT INTO samplerate (typeid, orders, samplerate) VALUES (82, 1, '44100'), (82, 2, '48000'), (82, 3, '22050');
+
+INSERT INTO type (ID, classid, typename) VALUES (174, 14, 'iPad - HEVC HD Video (*.mp4)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (174, 1, 'x265 hvc1'), (174, 2, 'x264');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (174, 1, '1920x1080'), (174, 2, '2048x1536'), (174, 3, '1280x720'), (174, 4, '1024x768');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (174, 1, '3000'), (174, 2, '2500'), (174, 3, '4000'), (174, 4, '2000');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (174, 1, '30'), (174, 2, '25'), (174, 3, '29.97'), (174, 4, '24'), (174, 5, '23.976'), (174, 6, '15');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (174, 1, 'aac');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (174, 1, '128'), (174, 2, '96'), (174, 3, '160'), (174, 4, '64');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (174, 1, '44100'), (174, 2, '48000');
 
 -- 15. Android Tablets
 
@@ -1443,6 +1607,15 @@ INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (142, 1, 'mp2'), (142
 INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (142, 1, '192'), (142, 2, '128'), (142, 3, '224'), (142, 4, '256'), (142, 5, '384');
 INSERT INTO samplerate (typeid, orders, samplerate) VALUES (142, 1, '48000'), (142, 2, '44100');
 
+INSERT INTO type (ID, classid, typename) VALUES (175, 27, 'Chromecast - WebM VP9 Video (*.webm)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (175, 1, 'VP9'), (175, 2, 'vp8');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (175, 1, '1920x1080'), (175, 2, '1280x720'), (175, 3, '854x480');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (175, 1, '4000'), (175, 2, '2500'), (175, 3, '6000');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (175, 1, 'Original'), (175, 2, '25'), (175, 3, '29.97'), (175, 4, '30'), (175, 5, '24');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (175, 1, 'Opus'), (175, 2, 'ogg');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (175, 1, '128'), (175, 2, '96'), (175, 3, '160'), (175, 4, '192');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (175, 1, '48000');
+
 -- 28. Audio
 
 INSERT INTO type (ID, classid, typename) VALUES (143, 28, 'MP3 - MPEG Layer-3 Audio (*.mp3)');
@@ -1516,6 +1689,24 @@ INSERT INTO framerate (typeid, orders, framerate) VALUES (150, 1, 'N/A');
 INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (150, 1, 'ogg'), (150, 2, 'aac'), (150, 3, 'mp3'), (150, 4, 'ac3'), (150, 5, 'flac');
 INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (150, 1, '160'), (150, 2, '128'), (150, 3, '192'), (150, 4, '256'), (150, 5, '320');
 INSERT INTO samplerate (typeid, orders, samplerate) VALUES (150, 1, '44100'), (150, 2, '48000');
+
+INSERT INTO type (ID, classid, typename) VALUES (176, 28, 'Opus - Opus Audio (*.opus)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (176, 1, 'N/A');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (176, 1, 'N/A');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (176, 1, 'N/A');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (176, 1, 'N/A');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (176, 1, 'Opus');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (176, 1, '96'), (176, 2, '64'), (176, 3, '128'), (176, 4, '160'), (176, 5, '192'), (176, 6, '256'), (176, 7, '48'), (176, 8, '32');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (176, 1, '48000'), (176, 2, '24000'), (176, 3, '16000'), (176, 4, '12000'), (176, 5, '8000');
+
+INSERT INTO type (ID, classid, typename) VALUES (177, 28, 'MKA - Opus in Matroska (*.mka)');
+INSERT INTO videocodec (typeid, orders, videocodec) VALUES (177, 1, 'N/A');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (177, 1, 'N/A');
+INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (177, 1, 'N/A');
+INSERT INTO framerate (typeid, orders, framerate) VALUES (177, 1, 'N/A');
+INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (177, 1, 'Opus');
+INSERT INTO audiobitrate (typeid, orders, audiobitrate) VALUES (177, 1, '128'), (177, 2, '96'), (177, 3, '160'), (177, 4, '192'), (177, 5, '256'), (177, 6, '64');
+INSERT INTO samplerate (typeid, orders, samplerate) VALUES (177, 1, '48000'), (177, 2, '24000'), (177, 3, '16000');
 
 -- 29. Lossless Audio
 

@@ -1,11 +1,10 @@
 #include "app/commandlinemode.h"
 #include "app/form1.h"
+#include "app/windowtermination.h"
 #include "common/appinfo.h"
-#include "common/terminationwatch.h"
 #include "media/queuecontroller.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QTimer>
 
 #include <cstdio>
@@ -30,23 +29,6 @@ bool chooseWindowSystem()
     return true;
 }
 
-// SIGTERM, SIGINT and SIGHUP close the program as File > Exit does, without a question:
-// open dialogs are dismissed first, then the main window's close stops every child.
-void closeOnTermination(TerminationWatch &watch, Form1 &window, int &exitCode)
-{
-    QObject::connect(&watch, &TerminationWatch::requested, &window, [&window, &exitCode](int sig) {
-        exitCode = 128 + sig;
-        while (QWidget *modal = QApplication::activeModalWidget()) {
-            auto *dialog = qobject_cast<QDialog *>(modal);
-            if (!dialog)
-                break;
-            dialog->reject();
-            dialog->hide(); // a dialog that refuses to go would keep this loop turning
-        }
-        window.close();
-        QCoreApplication::exit(exitCode);
-    });
-}
 } // namespace
 
 int main(int argc, char **argv)
@@ -80,9 +62,7 @@ int main(int argc, char **argv)
         return 2;
     }
     Form1 window;
-    TerminationWatch watch;
-    int terminatedBy = 0;
-    closeOnTermination(watch, window, terminatedBy);
+    const WindowTermination termination(&window);
     window.show();
     // Once the window shows, so that a message about a file has a window to sit on.
     if (!files.isEmpty()) {
@@ -90,5 +70,5 @@ int main(int argc, char **argv)
                            [&window, files] { window.queue()->addGivenFiles(files, &window); });
     }
     const int code = app.exec();
-    return terminatedBy ? terminatedBy : code;
+    return termination.exitCode() ? termination.exitCode() : code;
 }

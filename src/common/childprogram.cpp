@@ -135,7 +135,7 @@ bool ChildProgram::waitForEnd(int ms)
 
 void ChildProgram::readStandardOutput()
 {
-    if (!m_process)
+    if (!m_process || m_output == Output::Discarded)
         return;
     const QByteArray bytes = m_process->readAllStandardOutput();
     if (bytes.isEmpty())
@@ -148,7 +148,7 @@ void ChildProgram::readStandardOutput()
 
 void ChildProgram::readStandardError()
 {
-    if (!m_process)
+    if (!m_process || m_output != Output::RawAndErrLines)
         return;
     const QByteArray bytes = m_process->readAllStandardError();
     if (!bytes.isEmpty())

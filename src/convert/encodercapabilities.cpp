@@ -19,7 +19,7 @@ QHash<QString, EncoderCapabilities> &known()
 // Encoders that need leave to be used (the encoder marks them experimental).
 bool isExperimental(const QString &encoder)
 {
-    return encoder == QLatin1String("vorbis");
+    return encoder == QLatin1String("vorbis") || encoder == QLatin1String("opus");
 }
 } // namespace
 
@@ -45,6 +45,11 @@ QString EncoderCapabilities::builtInEquivalent(const QString &encoder)
         {"libfaac", "aac"},
         {"libxvid", "mpeg4"},
         {"libvorbis", "vorbis"},
+        // Also Opus, though it takes 48000 Hz only. The x265, VP9 and AV1 encoders have no
+        // stand-in that writes the same codec at a usable speed: without them the encoder
+        // refuses the row with "Unknown encoder", which is better than a file in another
+        // codec than the type promises.
+        {"libopus", "opus"},
     };
     return equivalents.value(encoder);
 }

@@ -45,6 +45,13 @@ QString EncoderFragments::videoCodec(const QString &value)
         {"mpeg1video", " -vcodec mpeg1video "},
         {"mpeg2video", " -vcodec mpeg2video "},
         {"flv", " -vcodec flv "},
+        // The newer codecs carry a speed setting: at the encoders' own defaults HEVC and
+        // AV1 run far below real time on a two-core machine. Apple's players play HEVC
+        // only when it is marked hvc1 (the encoder marks it hev1 unless told).
+        {"x265", " -vcodec libx265 -preset veryfast "},
+        {"x265 hvc1", " -vcodec libx265 -preset veryfast -tag:v hvc1 "},
+        {"vp9", " -vcodec libvpx-vp9 -deadline realtime -cpu-used 5 -row-mt 1 "},
+        {"av1", " -vcodec libsvtav1 -preset 10 "},
         {"original", " "},
         {"n/a", " "},
     };
@@ -77,6 +84,7 @@ QString EncoderFragments::audioCodec(const QString &value)
         {"flac", " -acodec flac "},
         {"ape", " -acodec libvo_aacenc "},
         {"dca", " -acodec  libvo_aacenc "},
+        {"opus", " -acodec libopus "},
         {"original", "  "},
         {"n/a", "  "},
     };

@@ -134,6 +134,8 @@ TEST(ChildProgram, DestroyingOrStoppingAllWaitsAndLeavesNothing)
         EXPECT_FALSE(processExists(second));
         EXPECT_EQ(finished.count(), 1);
         EXPECT_EQ(ChildProgram::find(first), nullptr);
+        // sleep reads no keys: straight to SIGTERM when its runner goes.
+        b.setQuitKey({});
         b.start(QStringLiteral("/bin/sleep"), {QStringLiteral("60")});
         second = b.processId();
         EXPECT_EQ(ChildProgram::find(second), &b);

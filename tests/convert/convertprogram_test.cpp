@@ -28,11 +28,37 @@ qint64 encoderChild(qint64 parent)
         return 0;
     for (const QByteArray &pid : children.readAll().split(' ')) {
         QFile command("/proc/" + pid.trimmed() + "/cmdline");
-        if (!pid.trimmed().isEmpty() && command.open(QIODevice::ReadOnly)
-            && command.readAll().contains("fp.dll\0-i"))
+        if (!pid.trimmed().isEmpty() && command.open(QIODevice::ReadOnly) &&
+            command.readAll().contains("fp.dll\0-i"))
             return pid.trimmed().toLongLong();
     }
     return 0;
+}
+
+// The position of the first MP4 type in the program's own profile list.
+QString mp4Profile()
+{
+    QProcess list;
+    list.setProcessEnvironment(withoutDisplay());
+    list.start(ProgramFolder::buildFolder() + "/klevar", {"--list-profiles"});
+    if (!list.waitForFinished(20000))
+        return {};
+    for (const QString &line : QString::fromUtf8(list.readAllStandardOutput()).split('\n')) {
+        if (line.endsWith("(*.mp4)"))
+            return line.section('\t', 0, 0);
+    }
+    return {};
+}
+
+// A process that has ended and waits to be reaped by whoever adopted it counts as gone.
+bool running(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    const qsizetype state = line.lastIndexOf(')') + 2;
+    return state < line.size() && line.at(state) != 'Z' && line.at(state) != 'X';
 }
 } // namespace
 
@@ -48,16 +74,7 @@ TEST(ConvertProgram, ConvertsWithoutADisplayAndStopsItsEncoderWhenTerminated)
     c.size = "160x120";
     ASSERT_TRUE(MediaFixtures::make(dir.filePath("short.avi"), c));
     const QString program = ProgramFolder::buildFolder() + "/klevar";
-
-    QProcess list;
-    list.setProcessEnvironment(withoutDisplay());
-    list.start(program, {"--list-profiles"});
-    ASSERT_TRUE(list.waitForFinished(20000));
-    QString mp4;
-    for (const QString &line : QString::fromUtf8(list.readAllStandardOutput()).split('\n')) {
-        if (line.endsWith("(*.mp4)") && mp4.isEmpty())
-            mp4 = line.section('\t', 0, 0);
-    }
+    const QString mp4 = mp4Profile();
     ASSERT_FALSE(mp4.isEmpty());
 
     QProcess convert;
@@ -72,11 +89,33 @@ TEST(ConvertProgram, ConvertsWithoutADisplayAndStopsItsEncoderWhenTerminated)
     convert.start(program, {"--convert", "--profile", mp4, "--output", dir.filePath("out"),
                             dir.filePath("long.avi")});
     qint64 encoder = 0;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (encoder = encoderChild(convert.processId())); },
-                                20000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (encoder = encoderChild(convert.processId())); }, 20000));
     ::kill(pid_t(convert.processId()), SIGTERM);
     ASSERT_TRUE(convert.waitForFinished(10000));
     EXPECT_EQ(convert.exitCode(), 130);
     EXPECT_TRUE(convert.readAllStandardError().contains("stopped"));
     EXPECT_NE(::kill(pid_t(encoder), 0), 0) << "the encoder was left running";
+}
+
+// Killed outright, the program cannot stop its encoder itself: the encoder must still go.
+TEST(ConvertProgram, EncoderDiesWithAKilledConverter)
+{
+    QTemporaryDir dir;
+    MediaFixtures::Clip c;
+    c.seconds = 40;
+    c.size = "640x480";
+    ASSERT_TRUE(MediaFixtures::make(dir.filePath("long.avi"), c));
+    QProcess convert;
+    convert.setProcessEnvironment(withoutDisplay());
+    convert.start(ProgramFolder::buildFolder() + "/klevar",
+                  {"--convert", "--profile", mp4Profile(), "--output", dir.filePath("out"),
+                   dir.filePath("long.avi")});
+    qint64 encoder = 0;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (encoder = encoderChild(convert.processId())); }, 20000));
+    ::kill(pid_t(convert.processId()), SIGKILL);
+    ASSERT_TRUE(convert.waitForFinished(5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !running(encoder); }, 2000))
+        << "the encoder outlived the program";
 }

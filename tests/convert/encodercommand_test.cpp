@@ -72,6 +72,93 @@ TEST_F(EncoderCommandTest, CodecsMapInAnyCaseAndUnknownOnesGoInBare)
                          "-s 640x480  -aspect 16:9  -acodec libvo_aacenc  ");
 }
 
+TEST_F(EncoderCommandTest, NewerCodecsHaveRowsOfTheirOwn)
+{
+    EXPECT_EQ(EncoderFragments::videoCodec("x265"), " -vcodec libx265 -preset veryfast ");
+    EXPECT_EQ(EncoderFragments::videoCodec("X265 hvc1"),
+              " -vcodec libx265 -preset veryfast -tag:v hvc1 ");
+    EXPECT_EQ(EncoderFragments::videoCodec("VP9"),
+              " -vcodec libvpx-vp9 -deadline realtime -cpu-used 5 -row-mt 1 ");
+    EXPECT_EQ(EncoderFragments::videoCodec("AV1"), " -vcodec libsvtav1 -preset 10 ");
+    EXPECT_EQ(EncoderFragments::audioCodec("Opus"), " -acodec libopus ");
+    // Near misses stay values of their own, inserted bare.
+    for (const char *other : {"x265 ", "hevc", "x265hvc1", "libsvtav1"})
+        EXPECT_EQ(EncoderFragments::videoCodec(other), other);
+    EXPECT_EQ(EncoderFragments::audioCodec("libopus"), "libopus");
+
+    ConvertOptions o;
+    o.videoCodec = "x265 hvc1";
+    o.audioCodec = "Opus";
+    o.sampleRate = "48000";
+    EXPECT_EQ(middle(o), "  -vcodec libx265 -preset veryfast -tag:v hvc1  -ab 128000 -ac 2  "
+                         "-ar 48000  -b 1500000 -r 25  -ss 10 -t 60 -s 640x480  -aspect 16:9  "
+                         "-acodec libopus  ");
+    OptionSet set;
+    o.fill(set);
+    const QStringList args =
+        BuildEncoderCommand(example(), set, Mp4Caption, exampleSettings()).commandLine.arguments();
+    EXPECT_EQ(args.mid(2, 6),
+              QStringList({"-vcodec", "libx265", "-preset", "veryfast", "-tag:v", "hvc1"}));
+}
+
+TEST_F(EncoderCommandTest, EveryOlderCodecRowIsAsItWas)
+{
+    const QList<std::pair<const char *, const char *>> video = {
+        {"xvid", " -vcodec libxvid "},
+        {"x264", " -vcodec libx264 "},
+        {"mpeg4", " -vcodec mpeg4 "},
+        {"wmv v9", " -vcodec wmv2 "},
+        {"wmv v8", " -vcodec wmv2 "},
+        {"mjpeg", " -vcodec mjpeg "},
+        {"h263", " -vcodec h263p "},
+        {"h263p", " -vcodec h263p "},
+        {"mpeg1", " -vcodec mpeg1video "},
+        {"mpeg2", " -vcodec mpeg2video "},
+        {"msmpeg4", " -vcodec msmpeg4 "},
+        {"msmpeg4v2", " -vcodec msmpeg4v2 "},
+        {"wmv1", " -vcodec wmv1 "},
+        {"wmv2", " -vcodec wmv2 "},
+        {"huffyuv", " -vcodec huffyuv "},
+        {"ffv1", " -vcodec ffv1 "},
+        {"vp8", " -vcodec libvpx "},
+        {"libtheora", " -vcodec libtheora "},
+        {"gif", " -vcodec gif "},
+        {"mpeg1video", " -vcodec mpeg1video "},
+        {"mpeg2video", " -vcodec mpeg2video "},
+        {"flv", " -vcodec flv "},
+        {"original", " "},
+        {"n/a", " "}};
+    for (const auto &[value, fragment] : video)
+        EXPECT_EQ(EncoderFragments::videoCodec(value), fragment) << value;
+    const QList<std::pair<const char *, const char *>> audio = {
+        {"aac", " -acodec libvo_aacenc "},
+        {"mp3", " -acodec libmp3lame "},
+        {"wma 9.2", " -acodec wmav2 "},
+        {"wmav1", " -acodec wmav1 "},
+        {"wmav2", " -acodec wmav2 "},
+        {"pcm", " -acodec pcm_alaw "},
+        {"opencore_amrnb", " -acodec libopencore_amrnb "},
+        {"faac", " -acodec  libvo_aacenc "},
+        {"ac3", " -acodec ac3 "},
+        {"ogg", " -acodec libvorbis "},
+        {"libvorbis", " -acodec  libvorbis "},
+        {"vorbis", " -acodec  libvorbis "},
+        {"pcm_s16be", " -acodec pcm_s16be "},
+        {"wma", " -acodec wmav2 "},
+        {"mp2", " -acodec mp2 "},
+        {"aac_low", " -acodec libvo_aacenc "},
+        {"aac_main", " -acodec libvo_aacenc "},
+        {"aac_ltp", " -acodec libvo_aacenc "},
+        {"alac", " -acodec alac "},
+        {"flac", " -acodec flac "},
+        {"ape", " -acodec libvo_aacenc "},
+        {"dca", " -acodec  libvo_aacenc "},
+        {"original", "  "},
+        {"n/a", "  "}};
+    for (const auto &[value, fragment] : audio)
+        EXPECT_EQ(EncoderFragments::audioCodec(value), fragment) << value;
+}
+
 TEST_F(EncoderCommandTest, TrimmedOriginalOrNotAvailableLeavesOptionsOut)
 {
     for (const char *none : {"Original", " N/A ", "  Original"}) {

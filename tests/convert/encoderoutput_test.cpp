@@ -1,6 +1,7 @@
 #include "common/childprogram.h"
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
+#include "convert/encoderfragments.h"
 #include "convert/encoderlog.h"
 #include "convert/encoderstatistics.h"
 
@@ -152,4 +153,34 @@ TEST(EncoderCapabilities, ListingAndTheArgumentsThatRun)
     // Not knowing what the program has, nothing is substituted; options still move.
     EXPECT_EQ(EncoderCapabilities().adapt(command).mid(2, 2), QStringList({"-vcodec", "libxvid"}));
     EXPECT_EQ(EncoderCapabilities().adapt(command).last(), "/O/libxvid.avi");
+}
+
+TEST(EncoderCapabilities, NewerEncodersThatAreMissingAreNeverReplacedByAnotherCodec)
+{
+    // An encoder built without x265, libvpx, SVT-AV1 and libopus, but with its own Opus.
+    const EncoderCapabilities withOwnOpus = EncoderCapabilities::fromListing(
+        " V....D libx264   libx264 H.264\n A..... aac   AAC\n A..X.. opus    Opus\n");
+    const EncoderCapabilities withoutOpus =
+        EncoderCapabilities::fromListing(" V....D libx264   libx264 H.264\n");
+    EncoderCommand command;
+    command.outputPath = "/O/a.mkv";
+    const auto adapted = [&](const EncoderCapabilities &caps, const QString &video,
+                             const QString &audio) {
+        command.commandLine = CommandLine();
+        command.commandLine.addQuoted("/P/fp.dll")
+            .addText(" -i ")
+            .addQuoted("/In/a.avi")
+            .addText(EncoderFragments::videoCodec(video) + EncoderFragments::audioCodec(audio))
+            .addQuoted(command.outputPath);
+        return caps.adapt(command).join(' ');
+    };
+    // The encoder itself then refuses the row with "Unknown encoder 'libx265'".
+    EXPECT_EQ(adapted(withOwnOpus, "x265 hvc1", "Opus"),
+              "-i /In/a.avi -vcodec libx265 -preset veryfast -tag:v hvc1 -acodec opus -strict -2 "
+              "/O/a.mkv");
+    EXPECT_EQ(adapted(withOwnOpus, "VP9", "aac"),
+              "-i /In/a.avi -vcodec libvpx-vp9 -deadline realtime -cpu-used 5 -row-mt 1 "
+              "-acodec aac /O/a.mkv");
+    EXPECT_EQ(adapted(withoutOpus, "AV1", "Opus"),
+              "-i /In/a.avi -vcodec libsvtav1 -preset 10 -acodec libopus /O/a.mkv");
 }
