@@ -11,6 +11,7 @@
 #include "media/probecommand.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
 
@@ -54,8 +55,8 @@ int probe(const QStringList &args)
 const char *CommandLineMode::usage()
 {
     return "Usage:\n"
-           "  klevar\n"
-           "        Open the window.\n"
+           "  klevar [--] [FILE...]\n"
+           "        Open the window and add the files to the queue.\n"
            "  --probe [--] FILE...\n"
            "        Print each file's name, start, end, frame size, format and length as\n"
            "        the window's list shows them, one tab-separated line per file. Exits 1\n"
@@ -75,6 +76,18 @@ QString usageText()
 }
 } // namespace
 
+QStringList CommandLineMode::windowFiles(const QStringList &arguments)
+{
+    QStringList files;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (i == 1 && arguments[i] == QLatin1String("--"))
+            continue;
+        if (!arguments[i].isEmpty())
+            files << QFileInfo(arguments[i]).absoluteFilePath();
+    }
+    return files;
+}
+
 std::optional<int> CommandLineMode::run(int argc, char **argv)
 {
     if (argc < 2)
@@ -84,7 +97,7 @@ std::optional<int> CommandLineMode::run(int argc, char **argv)
         std::fputs(qPrintable(usageText()), stdout);
         return 0;
     }
-    if (!mode.startsWith(QLatin1Char('-')))
+    if (!mode.startsWith(QLatin1Char('-')) || mode == QLatin1String("--"))
         return std::nullopt;
 
     QCoreApplication app(argc, argv);
