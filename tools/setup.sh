@@ -13,6 +13,7 @@ packages=(
     ffmpeg mplayer
     xvfb xauth x11-utils libgl1-mesa-dri
     sqlite3 fp-utils xchm librsvg2-bin
+    dbus
     dpkg-dev
 )
 

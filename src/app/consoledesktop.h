@@ -18,4 +18,6 @@ public:
     void openWebPage(const QUrl &) override {}
     void showHelp(const QString &) override {}
     void shutdown() override {}
+    // The command line reports on standard output; the desktop is not told.
+    void notify(const QString &, const QString &) override {}
 };

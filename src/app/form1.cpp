@@ -14,6 +14,7 @@
 #include "download/formyutobe.h"
 #include "media/conversionlist.h"
 #include "media/conversionlistview.h"
+#include "media/mediaprobe.h"
 #include "media/previewplayer.h"
 #include "media/queuecontroller.h"
 #include "preview/form2.h"
@@ -220,6 +221,8 @@ void Form1::closeEvent(QCloseEvent *event)
         Settings::setProfile(position);
     m_profiles->close();
     m_run->stop();
+    // Before the runners are stopped: a stopped probe would otherwise start the next file.
+    m_queue->probe()->stop();
     m_player->stopAll();
     // Whatever child is still attached (a probe, a query) ends with the window.
     ChildProgram::stopAll();

@@ -7,8 +7,8 @@
 class QWidget;
 
 // Everything that reaches out of the program to the user's desktop: message boxes,
-// file and folder choosers, the file browser, the web browser, the help viewer and
-// shutting the machine down. The program uses the real desktop; tests install a fake
+// file and folder choosers, the file browser, the web browser, the help viewer, the
+// desktop's notifications and shutting the machine down. The program uses the real desktop; tests install a fake
 // that records each call and answers the choosers, so no test blocks on a modal box or
 // touches the machine.
 class Desktop
@@ -36,6 +36,9 @@ public:
     virtual void openWebPage(const QUrl &address) = 0;
     virtual void showHelp(const QString &helpFile) = 0;
     virtual void shutdown() = 0;
+    // A notification beside whatever window has the focus; it never waits and never
+    // fails aloud. The body is plain text.
+    virtual void notify(const QString &summary, const QString &body) = 0;
 
     static Desktop &instance();
     // Takes no ownership; nullptr goes back to the real desktop.

@@ -1,7 +1,9 @@
 #include "common/realdesktop.h"
 
 #include "common/appinfo.h"
+#include "common/desktopnotifier.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusMessage>
@@ -115,11 +117,17 @@ void RealDesktop::shutdown()
 {
     // logind powers the machine off for the user of the session; systemctl asks the
     // same service and is the fallback where the call is refused.
-    QDBusInterface login(QStringLiteral("org.freedesktop.login1"),
-                         QStringLiteral("/org/freedesktop/login1"),
-                         QStringLiteral("org.freedesktop.login1.Manager"),
-                         QDBusConnection::systemBus());
+    QDBusInterface login(
+        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+        QStringLiteral("org.freedesktop.login1.Manager"), QDBusConnection::systemBus());
     const QDBusMessage reply = login.call(QStringLiteral("PowerOff"), false);
     if (reply.type() == QDBusMessage::ErrorMessage)
         QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+}
+
+void RealDesktop::notify(const QString &summary, const QString &body)
+{
+    // Made on first use, on the session bus as it is then; it lives as long as the program.
+    static DesktopNotifier *notifier = new DesktopNotifier(QCoreApplication::instance());
+    notifier->notify(summary, body);
 }

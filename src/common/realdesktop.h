@@ -18,6 +18,8 @@ public:
     void openWebPage(const QUrl &address) override;
     void showHelp(const QString &helpFile) override;
     void shutdown() override;
+    // Through the notification service of the session bus.
+    void notify(const QString &summary, const QString &body) override;
 
     // "Desc (*.a;*.b)|*.a;*.b|" becomes Qt's "Desc (*.a *.b)" list, order kept.
     static QString qtFilter(const QString &filter);

@@ -232,10 +232,26 @@ void ConversionRun::completeRun()
     m_running = false;
     if (Settings::autoShutdown())
         Desktop::instance().shutdown();
+    // Before the box, which waits for a click: the user may be at another window.
+    Desktop::instance().notify(QStringLiteral("Conversion completed!"), completionNotice());
     message(QStringLiteral("Conversion completed!"), Desktop::Icon::Information);
     const QString folder = m_settings.outputFolder;
     endRun(Outcome::Completed);
     Desktop::instance().openFolder(folder);
+}
+
+QString ConversionRun::completionNotice() const
+{
+    int converted = 0;
+    int failed = 0;
+    for (int row = 0; row < m_rowCount; ++row) {
+        const QString status = m_list->text(row, ConversionList::Status);
+        converted += status == Ok;
+        failed += status == Fail;
+    }
+    const QString files =
+        converted == 1 ? tr("1 file converted") : tr("%1 files converted").arg(converted);
+    return files + tr(", %1 failed.").arg(failed) + QLatin1Char('\n') + m_settings.outputFolder;
 }
 
 void ConversionRun::endRun(Outcome outcome)

@@ -89,6 +89,8 @@ private:
     void cancelPath();
     void missingInput(const QString &path);
     void completeRun();
+    // The desktop notification's body: files converted and failed, the output folder.
+    QString completionNotice() const;
     void endRun(Outcome outcome);
     void detachJob(bool wait);
     void setTrack(int percent);

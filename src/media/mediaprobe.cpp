@@ -4,25 +4,47 @@
 #include "common/process.h"
 #include "media/conversionlist.h"
 
+#include <QPersistentModelIndex>
+#include <QTimer>
+
+#include <algorithm>
+
 namespace {
 constexpr int DefaultTimeLimitMs = 30000;
 } // namespace
 
-MediaProbe::MediaProbe(ConversionList *list, QObject *parent) : QObject(parent), m_list(list)
+// One file on its way: its row, the runner of its current stage and that stage's limit.
+struct MediaProbe::Job
 {
-    m_limit.setSingleShot(true);
-    m_limit.setInterval(DefaultTimeLimitMs);
-    // A file that never ends (a pipe, a stalled network mount) must not hold the queue.
-    connect(&m_limit, &QTimer::timeout, this, [this] {
-        if (m_process)
-            m_process->Abort(0);
-    });
+    QString path;
+    QPersistentModelIndex row;
+    Stage stage = Stage::Identify;
+    ProbeReport report;
+    Process *process = nullptr;
+    QTimer limit;
+
+    // The runner is let go without its end being heard: from inside its own signal it
+    // may only be deleted later.
+    void release()
+    {
+        limit.stop();
+        if (!process)
+            return;
+        QObject::disconnect(process, nullptr, nullptr, nullptr);
+        process->Abort(0); // kills a player that still runs
+        process->deleteLater();
+        process = nullptr;
+    }
+    ~Job() { release(); }
+};
+
+MediaProbe::MediaProbe(ConversionList *list, QObject *parent)
+    : QObject(parent), m_list(list), m_limitMs(DefaultTimeLimitMs)
+{
 }
 
-MediaProbe::~MediaProbe()
-{
-    delete m_process;
-}
+// The jobs end their players; the runners, children of this, go with it.
+MediaProbe::~MediaProbe() = default;
 
 CommandLine MediaProbe::probeCommand(const QString &path)
 {
@@ -50,78 +72,113 @@ CommandLine MediaProbe::durationCommand(const QString &path)
 void MediaProbe::AddVideoFile(const QString &path)
 {
     m_waiting.enqueue(path);
-    if (!m_process)
-        startNext();
+    m_busyTold = true;
+    startWaiting();
 }
 
-void MediaProbe::startNext()
+void MediaProbe::stop()
 {
-    while (!m_process) {
-        if (m_waiting.isEmpty()) {
-            Q_EMIT idle();
-            return;
-        }
-        m_path = m_waiting.dequeue();
+    m_waiting.clear();
+    // Taken out first: a player's end cannot reach a job that is being dropped.
+    std::vector<std::unique_ptr<Job>> dropped;
+    dropped.swap(m_jobs);
+    dropped.clear();
+    reportIdle();
+}
+
+void MediaProbe::startWaiting()
+{
+    while (int(m_jobs.size()) < m_parallel && !m_waiting.isEmpty()) {
+        auto job = std::make_unique<Job>();
+        job->path = m_waiting.dequeue();
         // The row exists before the player runs, so a file that yields nothing still
         // has its row.
-        m_row = QPersistentModelIndex(m_list->index(m_list->addItem(m_path), 0));
-        m_report = ProbeReport();
-        if (run(probeCommand(m_path), Stage::Identify))
-            return;
+        job->row = QPersistentModelIndex(m_list->index(m_list->addItem(job->path), 0));
+        job->limit.setSingleShot(true);
+        job->limit.setInterval(m_limitMs);
+        Job *started = job.get();
+        // A file that never ends (a pipe, a stalled network mount) must not hold a player.
+        connect(&started->limit, &QTimer::timeout, this, [started] {
+            if (started->process)
+                started->process->Abort(0);
+        });
+        m_jobs.push_back(std::move(job));
         // The player could not be started: ask the encoder, as for a file without length.
-        if (!run(durationCommand(m_path), Stage::Duration))
-            finishRow();
+        if (!run(*started, probeCommand(started->path), Stage::Identify) &&
+            !run(*started, durationCommand(started->path), Stage::Duration))
+            complete(started);
     }
+    reportIdle();
 }
 
-bool MediaProbe::run(const CommandLine &command, Stage stage)
+bool MediaProbe::run(Job &job, const CommandLine &command, Stage stage)
 {
-    m_stage = stage;
-    m_process = NewProcess(command, this);
-    m_process->NoWait = true;
-    connect(m_process, &Process::Finished, this, &MediaProbe::childFinished);
-    m_process->Launch();
-    if (m_process->processId() == 0) {
-        delete m_process;
-        m_process = nullptr;
+    job.release();
+    job.stage = stage;
+    job.process = NewProcess(command, this);
+    job.process->NoWait = true;
+    Job *target = &job;
+    connect(job.process, &Process::Finished, this, [this, target] { childFinished(target); });
+    job.process->Launch();
+    if (job.process->processId() == 0) {
+        job.process->disconnect();
+        delete job.process;
+        job.process = nullptr;
         return false;
     }
-    m_limit.start();
+    job.limit.start();
     return true;
 }
 
-void MediaProbe::childFinished()
+void MediaProbe::childFinished(Job *job)
 {
-    m_limit.stop();
-    Process *finished = m_process;
-    m_process = nullptr;
-    const QString output = finished->StdOut();
-    // Called from the runner's own signal.
-    finished->deleteLater();
+    job->limit.stop();
+    const QString output = job->process->StdOut();
+    job->release(); // called from the runner's own signal: deleted later
 
-    if (m_stage == Stage::Identify) {
-        m_report = ProbeReport::parse(output);
+    if (job->stage == Stage::Identify) {
+        job->report = ProbeReport::parse(output);
         // Without a length the row would be converted to nothing: the encoder may know.
-        if (m_report.lacksLength() && m_row.isValid() &&
-            run(durationCommand(m_path), Stage::Duration))
+        if (job->report.lacksLength() && job->row.isValid() &&
+            run(*job, durationCommand(job->path), Stage::Duration))
             return;
     } else if (const auto seconds = ProbeReport::encoderDuration(output)) {
-        m_report.length = *seconds;
+        job->report.length = *seconds;
     }
-    finishRow();
-    startNext();
+    complete(job);
+    startWaiting();
 }
 
-void MediaProbe::finishRow()
+void MediaProbe::complete(Job *job)
 {
-    if (!m_row.isValid())
+    const auto found = std::find_if(m_jobs.begin(), m_jobs.end(),
+                                    [job](const auto &held) { return held.get() == job; });
+    if (found == m_jobs.end())
+        return;
+    // Out of the list before anyone hears of the row: a handler may add or stop.
+    const std::unique_ptr<Job> done = std::move(*found);
+    m_jobs.erase(found);
+    finishRow(*done);
+}
+
+void MediaProbe::finishRow(const Job &job)
+{
+    if (!job.row.isValid())
         return; // removed while it was probed
-    const int row = m_row.row();
+    const int row = job.row.row();
+    const ProbeReport &report = job.report;
     m_list->setText(row, ConversionList::Start, QStringLiteral("0:00:00"));
-    m_list->setText(row, ConversionList::End, m_report.lengthText());
-    m_list->setText(row, ConversionList::Size, m_report.sizeText());
-    m_list->setText(row, ConversionList::Format, m_report.format.value_or(QString()));
-    m_list->setText(row, ConversionList::VideoTime, m_report.lengthText());
-    m_row = QPersistentModelIndex();
+    m_list->setText(row, ConversionList::End, report.lengthText());
+    m_list->setText(row, ConversionList::Size, report.sizeText());
+    m_list->setText(row, ConversionList::Format, report.format.value_or(QString()));
+    m_list->setText(row, ConversionList::VideoTime, report.lengthText());
     Q_EMIT rowProbed(row);
+}
+
+void MediaProbe::reportIdle()
+{
+    if (isBusy() || !m_busyTold)
+        return;
+    m_busyTold = false;
+    Q_EMIT idle();
 }

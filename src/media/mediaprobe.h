@@ -4,33 +4,44 @@
 #include "media/probereport.h"
 
 #include <QObject>
-#include <QPersistentModelIndex>
 #include <QQueue>
 #include <QString>
-#include <QTimer>
+
+#include <memory>
+#include <vector>
 
 class ConversionList;
 class Process;
 
 // Adds files to the queue and fills each row from the player's identification lines.
-// Files are probed one after another in the order they were added, each row appended
-// when its probe begins, so rows appear one by one while the window stays alive. The
-// row being filled is held by a persistent index: a row removed meanwhile is left
-// alone and the next file goes on.
+// Two players run at a time, so a machine with two cores probes twice as many files in
+// the same time. Rows are appended in the order the files were added, each when its
+// probe begins, and each is filled when its own probe ends, whichever ends first. The
+// row being filled is held by a persistent index: a row removed meanwhile is left alone
+// and the next file goes on.
 class MediaProbe : public QObject
 {
     Q_OBJECT
 
 public:
+    static constexpr int DefaultParallel = 2;
+
     explicit MediaProbe(ConversionList *list, QObject *parent = nullptr);
     ~MediaProbe() override;
 
-    // Queues the file; its row is appended and probed after the files added before it.
+    // Queues the file; its row is appended when one of the players is free, after the
+    // rows of the files added before it.
     void AddVideoFile(const QString &path);
     // True while a file is being probed or waits for its turn.
-    bool isBusy() const { return m_process || !m_waiting.isEmpty(); }
+    bool isBusy() const { return !m_jobs.empty() || !m_waiting.isEmpty(); }
     // A probe that runs longer is stopped (30 s unless set otherwise).
-    void setTimeLimit(int milliseconds) { m_limit.setInterval(milliseconds); }
+    void setTimeLimit(int milliseconds) { m_limitMs = milliseconds; }
+    // How many players may run at once (at least one).
+    void setParallel(int count) { m_parallel = count < 1 ? 1 : count; }
+    int parallel() const { return m_parallel; }
+    // Ends the players that run and forgets the files that wait: the list was cleared or
+    // the window closes. Rows being probed keep what they show; idle() follows.
+    void stop();
 
     // The player in identify mode on the first second of the file.
     static CommandLine probeCommand(const QString &path);
@@ -44,19 +55,20 @@ Q_SIGNALS:
     void idle();
 
 private:
+    struct Job;
     enum class Stage { Identify, Duration };
 
-    void startNext();
-    bool run(const CommandLine &command, Stage stage);
-    void childFinished();
-    void finishRow();
+    void startWaiting();
+    bool run(Job &job, const CommandLine &command, Stage stage);
+    void childFinished(Job *job);
+    void complete(Job *job);
+    void finishRow(const Job &job);
+    void reportIdle();
 
     ConversionList *m_list;
     QQueue<QString> m_waiting;
-    QPersistentModelIndex m_row;
-    QString m_path;
-    Process *m_process = nullptr;
-    Stage m_stage = Stage::Identify;
-    ProbeReport m_report;
-    QTimer m_limit;
+    std::vector<std::unique_ptr<Job>> m_jobs; // in the order their rows were appended
+    int m_parallel = DefaultParallel;
+    int m_limitMs;
+    bool m_busyTold = false; // idle() is owed once the work is done
 };

@@ -147,6 +147,8 @@ void QueueController::removeSelected()
 
 void QueueController::clearAll()
 {
+    // The files still waiting would otherwise fill the list again one by one.
+    m_probe->stop();
     m_list->clearAll();
 }
 

@@ -44,6 +44,7 @@ public:
     // message and left out.
     void addGivenFiles(const QStringList &paths, QWidget *parent = nullptr);
     void removeSelected();
+    // Empties the queue; files still being probed or waiting for it are dropped.
     void clearAll();
     // The list's click: the selected row becomes the preview's file and shows its name
     // and times in the options sheet.

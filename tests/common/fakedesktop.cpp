@@ -77,6 +77,11 @@ void FakeDesktop::shutdown()
     calls.append({QStringLiteral("shutdown"), QString(), QString()});
 }
 
+void FakeDesktop::notify(const QString &summary, const QString &body)
+{
+    calls.append({QStringLiteral("notify"), summary, body});
+}
+
 void FakeDesktop::reset()
 {
     calls.clear();

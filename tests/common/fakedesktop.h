@@ -15,9 +15,10 @@ public:
     struct Call
     {
         QString what;    // "message", "question", "openFiles", "openFile", "saveFile", "folder",
-                         // "openFolder", "webPage", "help", "shutdown"
-        QString text;    // message or question text, chooser title or prompt, path or address
-        QString filter;  // chooser filter as given; a question's title
+                         // "openFolder", "webPage", "help", "shutdown", "notify"
+        QString text;    // message or question text, chooser title or prompt, path or
+                         // address, notification summary
+        QString filter;  // chooser filter as given; a question's title; a notification's body
         Icon icon = Icon::Information;
     };
 
@@ -37,6 +38,7 @@ public:
     void openWebPage(const QUrl &address) override;
     void showHelp(const QString &helpFile) override;
     void shutdown() override;
+    void notify(const QString &summary, const QString &body) override;
 
     void reset();
     QList<Call> calls;

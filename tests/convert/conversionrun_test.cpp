@@ -45,11 +45,14 @@ TEST_F(RunFixture, ThreeRowsConvertWithTheTotalProgressSteps)
         EXPECT_NEAR(MediaFixtures::duration(output(name)), 2.0, 0.2) << name;
         EXPECT_TRUE(MediaFixtures::hasStream(output(name), "audio")) << name;
     }
-    EXPECT_EQ(callNames(), QStringList({"message", "openFolder"}));
+    // The desktop's notification comes first: the box waits for a click.
+    EXPECT_EQ(callNames(), QStringList({"notify", "message", "openFolder"}));
     const auto &calls = FakeDesktop::current().calls;
     EXPECT_EQ(calls[0].text, "Conversion completed!");
-    EXPECT_EQ(calls[0].icon, Icon::Information);
-    EXPECT_EQ(calls[1].text, m_out.path());
+    EXPECT_EQ(calls[0].filter, "3 files converted, 0 failed.\n" + m_out.path());
+    EXPECT_EQ(calls[1].text, "Conversion completed!");
+    EXPECT_EQ(calls[1].icon, Icon::Information);
+    EXPECT_EQ(calls[2].text, m_out.path());
     EXPECT_EQ(EncoderProcessId, 0);
 
     // A new run starts afresh and the "_New" rule keeps the first outputs.
@@ -93,6 +96,9 @@ TEST_F(RunFixture, FailedRowsSayWhyAndTheQueueGoesOn)
     EXPECT_TRUE(m_list.toolTip(3).isEmpty());
     EXPECT_EQ(m_totals, QList<int>({0, 25, 50, 75, 100, 100, 0}));
     EXPECT_EQ(FakeDesktop::current().messages(), QStringList({"Conversion completed!"}));
+    const auto notices = FakeDesktop::current().callsOf("notify");
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_EQ(notices[0].filter, "1 file converted, 3 failed.\n" + m_out.path());
 }
 
 TEST_F(RunFixture, AnUnknownEncoderFailsWithTheEncodersOwnWords)
@@ -239,7 +245,7 @@ TEST_F(RunFixture, ShutdownComesBeforeTheCompletionMessage)
     Settings::write(Settings::AutoShutKey, "1");
     addRow(clip("a.avi"));
     ASSERT_TRUE(convert());
-    EXPECT_EQ(callNames(), QStringList({"shutdown", "message", "openFolder"}));
+    EXPECT_EQ(callNames(), QStringList({"shutdown", "notify", "message", "openFolder"}));
 }
 
 TEST_F(RunFixture, FileNamesThatAShellWouldReadConvert)

@@ -177,8 +177,8 @@ TEST_F(MediaProbeTest, RowsAppearOneByOneWhileEventsKeepFlowing)
     m_probe.AddVideoFile(a);
     m_probe.AddVideoFile(b);
     m_probe.AddVideoFile(c);
-    // Only the file being probed has its row yet.
-    EXPECT_EQ(m_list.count(), 1);
+    // Only the files being probed have their rows yet.
+    EXPECT_EQ(m_list.count(), MediaProbe::DefaultParallel);
     EXPECT_EQ(m_list.text(0, ConversionList::Size), "");
     ASSERT_TRUE(idle.wait(60000));
     EXPECT_EQ(m_list.count(), 3);
