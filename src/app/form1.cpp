@@ -163,6 +163,8 @@ void Form1::connectCommands()
     connect(m_menu->videowatermarkt, &QAction::triggered, m_queue,
             &QueueController::openClipEditor);
     connect(m_menu->BurnNow, &QAction::triggered, m_run, &ConversionRun::start);
+    connect(lvwAudioTracks->convertFailedAction(), &QAction::triggered, m_run,
+            &ConversionRun::startFailed);
     connect(m_menu->play, &QAction::triggered, this,
             [this] { m_preview->playRow(*m_list, m_queue->selectedRow()); });
     connect(m_queue, &QueueController::clipEditorRequested, this,

@@ -2,6 +2,7 @@
 
 #include "common/timetext.h"
 #include "convert/conversionrun.h"
+#include "convert/runtimeleft.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -52,15 +53,24 @@ void ConversionPanel::build()
     bars->addWidget(trackGroup);
     Command1 = new QPushButton(QStringLiteral("Cancel"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
+    lblSpeed = new QLabel(this);
+    lblSpeed->setObjectName(QStringLiteral("lblSpeed"));
+    lblTimeLeft = new QLabel(this);
+    lblTimeLeft->setObjectName(QStringLiteral("lblTimeLeft"));
+    showTimeLeft(QStringLiteral("estimating..."), QStringLiteral("estimating..."));
 
     auto *top = new QHBoxLayout;
     top->addWidget(elapsedCaption);
     top->addWidget(SkinLabel2);
     top->addStretch();
+    top->addWidget(lblSpeed);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(lblTimeLeft, 1);
+    bottom->addWidget(Command1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(Frame14);
-    layout->addWidget(Command1, 0, Qt::AlignRight);
+    layout->addLayout(bottom);
 }
 
 void ConversionPanel::connectRun(ConversionRun *run)
@@ -82,6 +92,14 @@ void ConversionPanel::connectRun(ConversionRun *run)
     connect(run, &ConversionRun::trackProgressChanged, prgTrackProgress, &QProgressBar::setValue);
     connect(run, &ConversionRun::totalProgressChanged, prgTotalProgress, &QProgressBar::setValue);
     connect(run, &ConversionRun::finished, this, &QWidget::hide);
+    connect(new RunTimeLeft(run, this), &RunTimeLeft::changed, this,
+            &ConversionPanel::showTimeLeft);
+}
+
+void ConversionPanel::showTimeLeft(const QString &speed, const QString &timeLeft)
+{
+    lblSpeed->setText(QStringLiteral("Speed: ") + speed);
+    lblTimeLeft->setText(QStringLiteral("Time left: ") + timeLeft);
 }
 
 void ConversionPanel::showBusy(bool busy)

@@ -4,6 +4,7 @@
 #include <QPoint>
 
 class ConversionRun;
+class RunTimeLeft;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
@@ -28,9 +29,12 @@ private:
     void build();
     void connectRun(ConversionRun *run);
     void showBusy(bool busy);
+    void showTimeLeft(const QString &speed, const QString &timeLeft);
 
     QLabel *SkinLabel2; // the row's elapsed time
-    QGroupBox *Frame14; // caption: what converts to what
+    QLabel *lblSpeed;
+    QLabel *lblTimeLeft; // the row's and the queue's
+    QGroupBox *Frame14;  // caption: what converts to what
     QProgressBar *prgTotalProgress;
     QProgressBar *prgTrackProgress;
     QPushButton *Command1; // Cancel

@@ -59,8 +59,29 @@ ConversionRun::~ConversionRun()
 
 void ConversionRun::start()
 {
-    if (m_running || !m_list || !m_options || m_list->count() == 0)
+    QList<int> rows;
+    for (int row = 0; m_list && row < m_list->count(); ++row)
+        rows << row;
+    startRows(rows);
+}
+
+void ConversionRun::startFailed()
+{
+    QList<int> rows;
+    for (int row = 0; m_list && row < m_list->count(); ++row) {
+        if (m_list->text(row, ConversionList::Status) == Fail)
+            rows << row;
+    }
+    startRows(rows);
+}
+
+void ConversionRun::startRows(const QList<int> &rows)
+{
+    if (m_running || !m_list || !m_options || rows.isEmpty())
         return;
+    m_rows = rows;
+    m_position = 0;
+    m_row = rows.first();
     if (m_player)
         m_player->stop();
     m_running = true;
@@ -72,8 +93,6 @@ void ConversionRun::start()
     m_settings = RunSettings::read();
     if (!m_outputFolder.isEmpty())
         m_settings.outputFolder = m_outputFolder;
-    m_rowCount = m_list->count();
-    m_row = 0;
     EncoderCapabilities::query(AppFolder() + QStringLiteral("fp.dll"), this,
                                [this, generation](const EncoderCapabilities &capabilities) {
                                    if (generation == m_generation && m_running)
@@ -89,7 +108,7 @@ void ConversionRun::beginRows(const EncoderCapabilities &capabilities)
 
 void ConversionRun::startRow()
 {
-    if (m_row >= m_rowCount) {
+    if (m_position >= m_rows.size()) {
         completeRun();
         return;
     }
@@ -166,9 +185,10 @@ void ConversionRun::finishRow(bool ok, const QString &whyFailed)
     m_list->setText(m_row, ConversionList::Status, status);
     m_list->setToolTip(m_row, ok ? QString() : whyFailed);
     // Of the rows done: never past 100, and moving even with hundreds of rows.
-    setTotal(int(std::min<qint64>(100, qint64(m_row + 1) * 100 / m_rowCount)));
+    setTotal(int(std::min<qint64>(100, qint64(m_position + 1) * 100 / m_rows.size())));
     Q_EMIT rowFinished(m_row, status, m_command.outputPath);
-    ++m_row;
+    if (++m_position < m_rows.size())
+        m_row = m_rows[m_position];
     const quint64 generation = m_generation;
     QTimer::singleShot(0, this, [this, generation] {
         if (generation == m_generation && m_running)
@@ -244,7 +264,7 @@ QString ConversionRun::completionNotice() const
 {
     int converted = 0;
     int failed = 0;
-    for (int row = 0; row < m_rowCount; ++row) {
+    for (int row : m_rows) {
         const QString status = m_list->text(row, ConversionList::Status);
         converted += status == Ok;
         failed += status == Fail;

@@ -7,6 +7,7 @@
 #include "convert/outputfile.h"
 #include "convert/runsettings.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -50,6 +51,9 @@ public:
     void setOutputFolder(const QString &folder) { m_outputFolder = folder; }
 
     bool isRunning() const { return m_running; }
+    ConversionList *list() const { return m_list; }
+    // The list rows the run converts, in order; set when it starts.
+    const QList<int> &rows() const { return m_rows; }
     int currentRow() const { return m_row; }
     int totalProgress() const { return m_total; }
     int trackProgress() const { return m_track; }
@@ -58,6 +62,8 @@ public:
 public Q_SLOTS:
     // Starts a run; nothing happens when one is running or the list is empty.
     void start();
+    // A run of only the rows marked "Fail", in order; the other rows keep their status.
+    void startFailed();
     // Cancels the run: the row becomes "Cancel" and the encoder is asked to quit.
     void cancel();
     // Ends the run at once and without a message, waiting for the encoder to end (it
@@ -80,6 +86,7 @@ Q_SIGNALS:
     void finished(ConversionRun::Outcome outcome);
 
 private:
+    void startRows(const QList<int> &rows);
     void beginRows(const EncoderCapabilities &capabilities);
     void startRow();
     bool startEncoder();
@@ -113,8 +120,9 @@ private:
     bool m_running = false;
     bool m_cancelRequested = false;
     quint64 m_generation = 0; // tells late callbacks of an earlier run apart
-    int m_row = 0;
-    int m_rowCount = 0;
+    QList<int> m_rows;        // the list rows of this run
+    int m_position = 0;       // of the current row in m_rows
+    int m_row = 0;            // the current list row
     int m_total = 0;
     int m_track = 0;
     int m_elapsed = 0;

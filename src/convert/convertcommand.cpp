@@ -2,6 +2,7 @@
 
 #include "common/terminationwatch.h"
 #include "convert/conversionrun.h"
+#include "convert/runtimeleft.h"
 #include "media/conversionlist.h"
 #include "media/mediaprobe.h"
 #include "profiles/optionset.h"
@@ -10,6 +11,7 @@
 #include "settings/settings.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QTextStream>
@@ -57,6 +59,22 @@ void printRow(QTextStream &out, const ConversionList &list, int row, int total,
     out.flush();
 }
 
+// The speed and the time left on standard error, a line a second at most, so a long
+// run's log stays readable while standard output keeps one line per file.
+void reportTimeLeft(ConversionRun &run, QTextStream &err)
+{
+    auto *timeLeft = new RunTimeLeft(&run, &run);
+    QObject::connect(
+        timeLeft, &RunTimeLeft::changed, &run,
+        [&err, lastLine = QElapsedTimer()](const QString &speed, const QString &left) mutable {
+            if (lastLine.isValid() && lastLine.elapsed() < 1000)
+                return;
+            lastLine.start();
+            err << "Speed: " << speed << "  Time left: " << left << '\n';
+            err.flush();
+        });
+}
+
 int convertQueue(const QStringList &files, const QString &folder, OptionSet &options,
                  const QString &caption, QTextStream &out, QTextStream &err)
 {
@@ -78,6 +96,7 @@ int convertQueue(const QStringList &files, const QString &folder, OptionSet &opt
                          printRow(out, list, row, run.totalProgress(), status, output);
                      });
     QObject::connect(&run, &ConversionRun::finished, &loop, &QEventLoop::quit);
+    reportTimeLeft(run, err);
     run.start();
     if (run.isRunning())
         loop.exec();
@@ -141,8 +160,10 @@ QString ConvertCommand::usage()
         "        options are that profile's defaults. The existing-file rule and the\n"
         "        thread count come from settings.dat, the output folder too unless DIR\n"
         "        is given. Prints one line per file: row, total percent, status, output\n"
-        "        file; a failed file is followed by the encoder's last lines. Exits with\n"
-        "        0 when every file converted, 1 when one did not, 2 on a usage error.\n"
+        "        file; a failed file is followed by the encoder's last lines. Standard\n"
+        "        error shows the speed and the time left of the file and of the queue,\n"
+        "        a line a second at most. Exits with 0 when every file converted, 1\n"
+        "        when one did not, 2 on a usage error.\n"
         "  --list-profiles\n"
         "        Print the profile list: position, key and text of each entry.\n");
 }

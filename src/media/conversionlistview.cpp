@@ -71,6 +71,9 @@ void ConversionListView::buildMenu()
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("popupmenu1"));
     m_convertNow = m_menu->addAction(QStringLiteral("Convert Now!"));
+    m_convertFailed = m_menu->addAction(QStringLiteral("Convert Failed Files Again"));
+    m_convertFailed->setObjectName(QStringLiteral("convertfailed"));
+    m_convertFailed->setEnabled(false);
     m_menu->addSeparator();
     m_play = m_menu->addAction(QStringLiteral("Play Selected File"));
     m_clip = m_menu->addAction(QStringLiteral("Video Clip & WaterMark"));
@@ -109,6 +112,21 @@ void ConversionListView::setQueue(QueueController *queue)
             [this, queue] { queue->addByDialog(window()); });
     connect(m_remove, &QAction::triggered, queue, &QueueController::removeSelected);
     connect(m_clear, &QAction::triggered, queue, &QueueController::clearAll);
+
+    ConversionList *list = queue->list();
+    connect(list, &QAbstractItemModel::dataChanged, this, &ConversionListView::enableConvertFailed);
+    connect(list, &QAbstractItemModel::rowsRemoved, this, &ConversionListView::enableConvertFailed);
+    connect(list, &QAbstractItemModel::modelReset, this, &ConversionListView::enableConvertFailed);
+    enableConvertFailed();
+}
+
+void ConversionListView::enableConvertFailed()
+{
+    const ConversionList *list = m_queue->list();
+    bool failed = false;
+    for (int row = 0; row < list->count() && !failed; ++row)
+        failed = list->text(row, ConversionList::Status) == QLatin1String("Fail");
+    m_convertFailed->setEnabled(failed);
 }
 
 void ConversionListView::dragEnterEvent(QDragEnterEvent *event)

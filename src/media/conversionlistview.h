@@ -24,6 +24,8 @@ public:
 
     QMenu *popupMenu() const { return m_menu; }
     QAction *convertNowAction() const { return m_convertNow; }
+    // Converts the rows marked "Fail" again; enabled while a row is so marked.
+    QAction *convertFailedAction() const { return m_convertFailed; }
     QAction *playAction() const { return m_play; }
     QAction *clipAction() const { return m_clip; }
     QAction *addFilesAction() const { return m_addFiles; }
@@ -45,10 +47,12 @@ protected:
 private:
     void buildMenu();
     void setColumnWidths();
+    void enableConvertFailed();
 
     QueueController *m_queue = nullptr;
     QMenu *m_menu = nullptr;
     QAction *m_convertNow = nullptr;
+    QAction *m_convertFailed = nullptr;
     QAction *m_play = nullptr;
     QAction *m_clip = nullptr;
     QAction *m_addFiles = nullptr;

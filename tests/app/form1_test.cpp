@@ -17,9 +17,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -65,20 +65,35 @@ TEST_F(Form1Test, MenusHoldEveryEntryWithItsShortcutInOrder)
     EXPECT_EQ(menus[3]->title(), "Help(&H)");
 
     const QList<QList<Entry>> expected = {
-        {{"Add Files", "Ctrl+A"}, {"Remove Selected File", "Ctrl+R"}, {"Clear All Files", "Ctrl+C"},
-         {"-", "-"}, {"Capture Video From DV", ""}, {"-", "-"}, {"Import Video From Youtube", ""},
-         {"-", "-"}, {"Exit", "Ctrl+X"}},
+        {{"Add Files", "Ctrl+A"},
+         {"Remove Selected File", "Ctrl+R"},
+         {"Clear All Files", "Ctrl+C"},
+         {"-", "-"},
+         {"Capture Video From DV", ""},
+         {"-", "-"},
+         {"Import Video From Youtube", ""},
+         {"-", "-"},
+         {"Exit", "Ctrl+X"}},
         {{"Options", "Ctrl+S"}, {"-", "-"}, {"Check for Updates", ""}},
-        {{"Convert Now!", "Ctrl+N"}, {"-", "-"}, {"Play Selected File", "Ctrl+P"}, {"-", "-"},
-         {"Video Clip", "Ctrl+V"}, {"Video Watermarkt", "Ctrl+W"}},
-        {{"Help", "F1"}, {"-", "-"}, {"Video Converter Home Page", "Ctrl+H"},
-         {"Support Online", "Ctrl+T"}, {"-", "-"}, {"About", ""}}};
+        {{"Convert Now!", "Ctrl+N"},
+         {"-", "-"},
+         {"Play Selected File", "Ctrl+P"},
+         {"-", "-"},
+         {"Video Clip", "Ctrl+V"},
+         {"Video Watermarkt", "Ctrl+W"}},
+        {{"Help", "F1"},
+         {"-", "-"},
+         {"Video Converter Home Page", "Ctrl+H"},
+         {"Support Online", "Ctrl+T"},
+         {"-", "-"},
+         {"About", ""}}};
     for (int m = 0; m < 4; ++m) {
         const QList<Entry> actual = entriesOf(menus[m]);
         ASSERT_EQ(actual.size(), expected[m].size()) << m;
         for (int i = 0; i < actual.size(); ++i) {
             EXPECT_EQ(actual[i].caption, expected[m][i].caption);
-            EXPECT_EQ(actual[i].shortcut, expected[m][i].shortcut) << actual[i].caption.toStdString();
+            EXPECT_EQ(actual[i].shortcut, expected[m][i].shortcut)
+                << actual[i].caption.toStdString();
         }
     }
     for (const char *name : {"AddFiles", "BurnNow", "videowatermarkt", "helphelp", "About"})
@@ -90,9 +105,10 @@ TEST_F(Form1Test, ToolbarPicturesRunLeftToRightAndAreFlat)
     Form1 w;
     w.show();
     QApplication::processEvents();
-    const QStringList names = {"Image1", "Image2", "Image9", "Image11", "Image10", "Image8", "Image7"};
+    const QStringList names = {"Image1",  "Image2", "Image9", "Image11",
+                               "Image10", "Image8", "Image7"};
     const QStringList captions = {"Add Files", "Remove File", "Clear All", "CONVERT NOW",
-                                  "Clip", "WaterMark", "Options"};
+                                  "Clip",      "WaterMark",   "Options"};
     int lastX = -1;
     for (int i = 0; i < names.size(); ++i) {
         auto *b = w.findChild<QToolButton *>(names[i]);
@@ -116,13 +132,14 @@ TEST_F(Form1Test, ListColumnsPanelsAndLabelsAtStart)
     auto *list = w.findChild<QTreeView *>("lvwAudioTracks");
     ASSERT_NE(list, nullptr);
     auto *model = list->model();
-    const QStringList columns = {"File Name", "Start", "End", "Size", "Format", "Status",
-                                 "Video Time", "Watermark"};
+    const QStringList columns = {"File Name", "Start",  "End",        "Size",
+                                 "Format",    "Status", "Video Time", "Watermark"};
     ASSERT_EQ(model->columnCount(), columns.size());
     EXPECT_EQ(model->rowCount(), 0);
     for (int c = 0; c < columns.size(); ++c) {
         EXPECT_EQ(model->headerData(c, Qt::Horizontal).toString(), columns[c]);
-        const auto align = Qt::Alignment(model->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
+        const auto align =
+            Qt::Alignment(model->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
         const bool centred = columns[c] == "End" || columns[c] == "Size";
         EXPECT_EQ(bool(align & Qt::AlignHCenter), centred) << columns[c].toStdString();
     }
@@ -314,12 +331,43 @@ TEST_F(Form1Test, ConvertNowConvertsTheQueueWithTheChosenProfile)
     w.profileChooser()->setCurrentIndex(mp4);
     Q_EMIT w.profileChooser()->activated(mp4);
     w.findChild<QToolButton *>("Image11")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(FakeDesktop::current().messages(), QStringList{"Conversion completed!"},
-                              60000);
+    QTRY_COMPARE_WITH_TIMEOUT(FakeDesktop::current().messages(),
+                              QStringList{"Conversion completed!"}, 60000);
     EXPECT_EQ(w.conversionList()->text(0, ConversionList::Status), "OK");
     EXPECT_TRUE(QFile::exists(folder.path() + "out/holiday clip.mp4"));
     EXPECT_EQ(FakeDesktop::current().callsOf("openFolder").size(), 1);
     EXPECT_FALSE(w.findChild<QWidget *>("Picture4")->isVisible());
+}
+
+TEST_F(Form1Test, TheListsFailedEntryConvertsOnlyTheFailedFiles)
+{
+    IniFile::write(folder.settingsFile(), "set", "outputfolder", folder.path() + "out");
+    QDir().mkpath(folder.path() + "out");
+    Form1 w;
+    w.show();
+    const QString done = folder.file("done.avi"), failed = folder.file("failed.avi");
+    ASSERT_TRUE(MediaFixtures::make(done, 2) && MediaFixtures::make(failed, 2));
+    w.queue()->probe()->AddVideoFile(done);
+    w.queue()->probe()->AddVideoFile(failed);
+    QTRY_COMPARE_WITH_TIMEOUT(w.conversionList()->text(1, ConversionList::End), QString("0:00:02"),
+                              20000);
+    const int mp4 = w.profileChooser()->findText("MP4", Qt::MatchContains);
+    ASSERT_GE(mp4, 0);
+    w.profileChooser()->setCurrentIndex(mp4);
+    Q_EMIT w.profileChooser()->activated(mp4);
+    auto *again = w.findChild<QAction *>("convertfailed");
+    ASSERT_TRUE(again);
+    EXPECT_FALSE(again->isEnabled());
+    w.conversionList()->setText(0, ConversionList::Status, "OK");
+    w.conversionList()->setText(1, ConversionList::Status, "Fail");
+    ASSERT_TRUE(again->isEnabled());
+    again->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(FakeDesktop::current().messages(),
+                              QStringList{"Conversion completed!"}, 60000);
+    EXPECT_EQ(w.conversionList()->text(1, ConversionList::Status), "OK");
+    EXPECT_TRUE(QFile::exists(folder.path() + "out/failed.mp4"));
+    EXPECT_FALSE(QFile::exists(folder.path() + "out/done.mp4"));
+    EXPECT_FALSE(again->isEnabled());
 }
 
 TEST_F(Form1Test, AcceptedSettingsShowTheNewOutputFolder)

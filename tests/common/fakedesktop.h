@@ -14,11 +14,11 @@ class FakeDesktop : public Desktop
 public:
     struct Call
     {
-        QString what;    // "message", "question", "openFiles", "openFile", "saveFile", "folder",
-                         // "openFolder", "webPage", "help", "shutdown", "notify"
-        QString text;    // message or question text, chooser title or prompt, path or
-                         // address, notification summary
-        QString filter;  // chooser filter as given; a question's title; a notification's body
+        QString what;   // "message", "question", "openFiles", "openFile", "saveFile", "folder",
+                        // "openFolder", "webPage", "help", "shutdown", "notify"
+        QString text;   // message or question text, chooser title or prompt, path or
+                        // address, notification summary
+        QString filter; // chooser filter as given; a question's title; a notification's body
         Icon icon = Icon::Information;
     };
 

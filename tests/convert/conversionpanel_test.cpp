@@ -7,8 +7,10 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 void mouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
@@ -51,6 +53,49 @@ TEST_F(RunFixture, PanelShowsTheRunAndHidesAfterIt)
     EXPECT_EQ(totals, QList<int>({50, 100, 0}));
     EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(track->value(), 0);
+}
+
+TEST_F(RunFixture, PanelShowsTheSpeedAndTheTimeLeftOfTheRowAndTheQueue)
+{
+    // Converted no faster than they play: a speed near 1x and a few seconds left.
+    useFakeEncoder();
+    QWidget window;
+    window.resize(900, 700);
+    ConversionPanel panel(m_run.get(), &window);
+    window.show();
+    auto *speed = panel.findChild<QLabel *>("lblSpeed");
+    auto *left = panel.findChild<QLabel *>("lblTimeLeft");
+    ASSERT_TRUE(speed && left);
+    addRow(clip("realtime one.avi", 4), 4);
+    addRow(clip("realtime two.avi", 3), 3);
+
+    QStringList atStart;
+    QStringList midway;
+    QObject::connect(m_run.get(), &ConversionRun::rowStarted, [&](int row) {
+        if (row != 0)
+            return;
+        atStart = QStringList({speed->text(), left->text()});
+        QTimer::singleShot(2500, [&] { midway = QStringList({speed->text(), left->text()}); });
+    });
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(statuses(), QStringList({"OK", "OK"}));
+    EXPECT_EQ(atStart, QStringList({"Speed: estimating...", "Time left: estimating..."}));
+
+    ASSERT_EQ(midway.size(), 2);
+    const QRegularExpression speedText("^Speed: (\\d+\\.\\d+)x$");
+    const QRegularExpressionMatch s = speedText.match(midway[0]);
+    ASSERT_TRUE(s.hasMatch()) << midway[0].toStdString();
+    EXPECT_GT(s.captured(1).toDouble(), 0.4);
+    EXPECT_LT(s.captured(1).toDouble(), 1.6);
+    // About 2 s of the first row are left, then the 3 s of the second.
+    const QRegularExpression leftText("^Time left: 0:00:0(\\d) / queue 0:00:(\\d\\d)$");
+    const QRegularExpressionMatch l = leftText.match(midway[1]);
+    ASSERT_TRUE(l.hasMatch()) << midway[1].toStdString();
+    EXPECT_GE(l.captured(1).toInt(), 1);
+    EXPECT_LE(l.captured(1).toInt(), 5);
+    EXPECT_GE(l.captured(2).toInt(), l.captured(1).toInt() + 2);
+    EXPECT_LE(l.captured(2).toInt(), 14);
+    EXPECT_FALSE(panel.isVisible());
 }
 
 TEST_F(RunFixture, PanelCancelButtonCancelsTheRun)

@@ -108,6 +108,9 @@ TEST_F(ConvertCommandTest, ConvertsEachFileAndSaysSoLineByLine)
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QString("1\t50%\tOK\t%1/a.mp4\n2\t100%\tOK\t%1/-b c.mp4\n").arg(m_out.path()));
     EXPECT_NEAR(MediaFixtures::duration(m_out.filePath("-b c.mp4")), 2.0, 0.2);
+    // The first of the lines that tell the time left, before anything is known.
+    EXPECT_TRUE(r.err.startsWith("Speed: estimating...  Time left: estimating...\n"))
+        << r.err.toStdString();
     // The window's own things do not happen without one.
     EXPECT_EQ(FakeDesktop::current().messages(), QStringList({"Conversion completed!"}));
 }

@@ -223,10 +223,10 @@ TEST_F(QueueTest, RightButtonOpensTheContextMenu)
     QStringList entries;
     for (QAction *action : menu->actions())
         entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    EXPECT_EQ(entries,
-              QStringList({"Convert Now!", "-", "Play Selected File", "Video Clip & WaterMark", "-",
-                           "Add Files", "Remove Selected Item", "Clear All Items", "-",
-                           "Capture Video From DV", "Import Video From Youtube"}));
+    EXPECT_EQ(entries, QStringList({"Convert Now!", "Convert Failed Files Again", "-",
+                                    "Play Selected File", "Video Clip & WaterMark", "-",
+                                    "Add Files", "Remove Selected Item", "Clear All Items", "-",
+                                    "Capture Video From DV", "Import Video From Youtube"}));
 
     QTest::mouseClick(m_view.viewport(), Qt::MiddleButton, {}, rowCentre(1));
     EXPECT_FALSE(menu->isVisible());
@@ -234,6 +234,27 @@ TEST_F(QueueTest, RightButtonOpensTheContextMenu)
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(m_queue.selectedRow(), 1);
     menu->hide();
+}
+
+TEST_F(QueueTest, TheFailedFilesEntryIsThereOnlyWhileAFileFailed)
+{
+    QAction *again = m_view.convertFailedAction();
+    EXPECT_FALSE(again->isEnabled());
+    m_list.addItem("/v/a.avi");
+    m_list.addItem("/v/b.avi");
+    m_list.setText(0, ConversionList::Status, "OK");
+    m_list.setText(1, ConversionList::Status, "Cancel");
+    EXPECT_FALSE(again->isEnabled());
+    m_list.setText(1, ConversionList::Status, "Fail");
+    EXPECT_TRUE(again->isEnabled());
+    m_list.setText(1, ConversionList::Status, "Processing");
+    EXPECT_FALSE(again->isEnabled());
+    m_list.setText(1, ConversionList::Status, "Fail");
+    m_list.removeItem(1);
+    EXPECT_FALSE(again->isEnabled());
+    m_list.setText(0, ConversionList::Status, "Fail");
+    m_queue.clearAll();
+    EXPECT_FALSE(again->isEnabled());
 }
 
 TEST_F(QueueTest, DoubleClickAndTheClipEntryAskForTheEditor)

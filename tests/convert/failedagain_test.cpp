@@ -1,0 +1,82 @@
+#include "runfixture.h"
+
+#include <QFile>
+#include <QSignalSpy>
+
+TEST_F(RunFixture, OnlyTheFailedRowsConvertAgain)
+{
+    const QString first = clip("one.avi"), third = clip("three.avi");
+    // Not a video yet: its first conversion fails.
+    const QString second = m_media.filePath("two.avi");
+    QFile broken(second);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write(QByteArray(4000, '\x17'));
+    broken.close();
+    addRow(first);
+    addRow(second);
+    addRow(third);
+    ASSERT_TRUE(convert());
+    ASSERT_EQ(statuses(), QStringList({"OK", "Fail", "OK"}));
+    const QStringList why = {m_list.toolTip(0), m_list.toolTip(1), m_list.toolTip(2)};
+
+    // The file is made good; only its row runs, and the others keep what they showed.
+    ASSERT_TRUE(QFile::remove(second));
+    clip("two.avi");
+    FakeDesktop::current().reset();
+    m_totals.clear();
+    QList<int> started;
+    QList<QStringList> othersWhileRunning;
+    QObject::connect(m_run.get(), &ConversionRun::rowStarted, [&](int row) {
+        started << row;
+        othersWhileRunning << statuses();
+    });
+    QSignalSpy ended(m_run.get(), &ConversionRun::finished);
+    m_run->startFailed();
+    ASSERT_TRUE(ended.wait(60000));
+
+    EXPECT_EQ(started, QList<int>({1}));
+    EXPECT_EQ(m_run->rows(), QList<int>({1}));
+    EXPECT_EQ(statuses(), QStringList({"OK", "OK", "OK"}));
+    EXPECT_EQ(othersWhileRunning, QList<QStringList>({{"OK", "Fail", "OK"}}));
+    EXPECT_EQ(m_list.toolTip(0), why[0]);
+    EXPECT_TRUE(m_list.toolTip(1).isEmpty());
+    // The total is of this run's rows; the same end as any run.
+    EXPECT_EQ(m_totals, QList<int>({0, 100, 100, 0}));
+    EXPECT_EQ(FakeDesktop::current().messages(), QStringList({"Conversion completed!"}));
+    const auto notices = FakeDesktop::current().callsOf("notify");
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_EQ(notices[0].filter, "1 file converted, 0 failed.\n" + m_out.path());
+    EXPECT_EQ(FakeDesktop::current().callsOf("openFolder").size(), 1);
+    EXPECT_EQ(m_outcomes.last(), ConversionRun::Outcome::Completed);
+
+    // Nothing failed any more: nothing starts.
+    QSignalSpy again(m_run.get(), &ConversionRun::started);
+    m_run->startFailed();
+    EXPECT_FALSE(m_run->isRunning());
+    EXPECT_EQ(again.count(), 0);
+}
+
+TEST_F(RunFixture, FailedRowsAgainInTheirOrderAmongOthers)
+{
+    useFakeEncoder();
+    addRow(clip("tiny one.avi"));
+    addRow(clip("good.avi"));
+    addRow(clip("tiny two.avi"));
+    addRow(clip("cancelled.avi"));
+    ASSERT_TRUE(convert());
+    ASSERT_EQ(statuses(), QStringList({"Fail", "OK", "Fail", "OK"}));
+    m_list.setText(3, ConversionList::Status, "Cancel");
+
+    QList<int> started;
+    QObject::connect(m_run.get(), &ConversionRun::rowStarted, [&](int row) { started << row; });
+    m_totals.clear();
+    QSignalSpy ended(m_run.get(), &ConversionRun::finished);
+    m_run->startFailed();
+    ASSERT_TRUE(ended.wait(60000));
+    EXPECT_EQ(started, QList<int>({0, 2}));
+    EXPECT_EQ(statuses(), QStringList({"Fail", "OK", "Fail", "Cancel"}));
+    EXPECT_EQ(m_totals, QList<int>({0, 50, 100, 100, 0}));
+    const auto notices = FakeDesktop::current().callsOf("notify");
+    ASSERT_FALSE(notices.isEmpty());
+    EXPECT_TRUE(notices.last().filter.startsWith("0 files converted, 2 failed.\n"));
+}
