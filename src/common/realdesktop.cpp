@@ -117,9 +117,10 @@ void RealDesktop::shutdown()
 {
     // logind powers the machine off for the user of the session; systemctl asks the
     // same service and is the fallback where the call is refused.
-    QDBusInterface login(
-        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-        QStringLiteral("org.freedesktop.login1.Manager"), QDBusConnection::systemBus());
+    QDBusInterface login(QStringLiteral("org.freedesktop.login1"),
+                         QStringLiteral("/org/freedesktop/login1"),
+                         QStringLiteral("org.freedesktop.login1.Manager"),
+                         QDBusConnection::systemBus());
     const QDBusMessage reply = login.call(QStringLiteral("PowerOff"), false);
     if (reply.type() == QDBusMessage::ErrorMessage)
         QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});

@@ -17,9 +17,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -65,35 +65,20 @@ TEST_F(Form1Test, MenusHoldEveryEntryWithItsShortcutInOrder)
     EXPECT_EQ(menus[3]->title(), "Help(&H)");
 
     const QList<QList<Entry>> expected = {
-        {{"Add Files", "Ctrl+A"},
-         {"Remove Selected File", "Ctrl+R"},
-         {"Clear All Files", "Ctrl+C"},
-         {"-", "-"},
-         {"Capture Video From DV", ""},
-         {"-", "-"},
-         {"Import Video From Youtube", ""},
-         {"-", "-"},
-         {"Exit", "Ctrl+X"}},
+        {{"Add Files", "Ctrl+A"}, {"Remove Selected File", "Ctrl+R"}, {"Clear All Files", "Ctrl+C"},
+         {"-", "-"}, {"Capture Video From DV", ""}, {"-", "-"}, {"Import Video From Youtube", ""},
+         {"-", "-"}, {"Exit", "Ctrl+X"}},
         {{"Options", "Ctrl+S"}, {"-", "-"}, {"Check for Updates", ""}},
-        {{"Convert Now!", "Ctrl+N"},
-         {"-", "-"},
-         {"Play Selected File", "Ctrl+P"},
-         {"-", "-"},
-         {"Video Clip", "Ctrl+V"},
-         {"Video Watermarkt", "Ctrl+W"}},
-        {{"Help", "F1"},
-         {"-", "-"},
-         {"Video Converter Home Page", "Ctrl+H"},
-         {"Support Online", "Ctrl+T"},
-         {"-", "-"},
-         {"About", ""}}};
+        {{"Convert Now!", "Ctrl+N"}, {"-", "-"}, {"Play Selected File", "Ctrl+P"}, {"-", "-"},
+         {"Video Clip", "Ctrl+V"}, {"Video Watermarkt", "Ctrl+W"}},
+        {{"Help", "F1"}, {"-", "-"}, {"Video Converter Home Page", "Ctrl+H"},
+         {"Support Online", "Ctrl+T"}, {"-", "-"}, {"About", ""}}};
     for (int m = 0; m < 4; ++m) {
         const QList<Entry> actual = entriesOf(menus[m]);
         ASSERT_EQ(actual.size(), expected[m].size()) << m;
         for (int i = 0; i < actual.size(); ++i) {
             EXPECT_EQ(actual[i].caption, expected[m][i].caption);
-            EXPECT_EQ(actual[i].shortcut, expected[m][i].shortcut)
-                << actual[i].caption.toStdString();
+            EXPECT_EQ(actual[i].shortcut, expected[m][i].shortcut) << actual[i].caption.toStdString();
         }
     }
     for (const char *name : {"AddFiles", "BurnNow", "videowatermarkt", "helphelp", "About"})
@@ -105,10 +90,9 @@ TEST_F(Form1Test, ToolbarPicturesRunLeftToRightAndAreFlat)
     Form1 w;
     w.show();
     QApplication::processEvents();
-    const QStringList names = {"Image1",  "Image2", "Image9", "Image11",
-                               "Image10", "Image8", "Image7"};
+    const QStringList names = {"Image1", "Image2", "Image9", "Image11", "Image10", "Image8", "Image7"};
     const QStringList captions = {"Add Files", "Remove File", "Clear All", "CONVERT NOW",
-                                  "Clip",      "WaterMark",   "Options"};
+                                  "Clip", "WaterMark", "Options"};
     int lastX = -1;
     for (int i = 0; i < names.size(); ++i) {
         auto *b = w.findChild<QToolButton *>(names[i]);
@@ -132,14 +116,13 @@ TEST_F(Form1Test, ListColumnsPanelsAndLabelsAtStart)
     auto *list = w.findChild<QTreeView *>("lvwAudioTracks");
     ASSERT_NE(list, nullptr);
     auto *model = list->model();
-    const QStringList columns = {"File Name", "Start",  "End",        "Size",
-                                 "Format",    "Status", "Video Time", "Watermark"};
+    const QStringList columns = {"File Name", "Start", "End", "Size", "Format", "Status",
+                                 "Video Time", "Watermark"};
     ASSERT_EQ(model->columnCount(), columns.size());
     EXPECT_EQ(model->rowCount(), 0);
     for (int c = 0; c < columns.size(); ++c) {
         EXPECT_EQ(model->headerData(c, Qt::Horizontal).toString(), columns[c]);
-        const auto align =
-            Qt::Alignment(model->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
+        const auto align = Qt::Alignment(model->headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
         const bool centred = columns[c] == "End" || columns[c] == "Size";
         EXPECT_EQ(bool(align & Qt::AlignHCenter), centred) << columns[c].toStdString();
     }
@@ -331,8 +314,8 @@ TEST_F(Form1Test, ConvertNowConvertsTheQueueWithTheChosenProfile)
     w.profileChooser()->setCurrentIndex(mp4);
     Q_EMIT w.profileChooser()->activated(mp4);
     w.findChild<QToolButton *>("Image11")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(FakeDesktop::current().messages(),
-                              QStringList{"Conversion completed!"}, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(FakeDesktop::current().messages(), QStringList{"Conversion completed!"},
+                              60000);
     EXPECT_EQ(w.conversionList()->text(0, ConversionList::Status), "OK");
     EXPECT_TRUE(QFile::exists(folder.path() + "out/holiday clip.mp4"));
     EXPECT_EQ(FakeDesktop::current().callsOf("openFolder").size(), 1);
