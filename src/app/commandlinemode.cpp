@@ -63,7 +63,10 @@ QString usageText()
     return QString::fromLatin1(CommandLineMode::usage())
            + ConvertCommand::usage()
            + QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
-                            "a display.\n");
+                            "a display.\n"
+                            "In every tab-separated line, a tab, a line break and a backslash "
+                            "inside a\nfield are written as \\t, \\n and \\\\ (a carriage return "
+                            "as \\r).\n");
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "convert/convertcommand.h"
 
+#include "common/tabtext.h"
 #include "common/terminationwatch.h"
 #include "convert/conversionrun.h"
 #include "media/conversionlist.h"
@@ -48,7 +49,9 @@ bool probeAll(ConversionList &list, const QStringList &files, Interruption &inte
 void printRow(QTextStream &out, const ConversionList &list, int row, int total,
               const QString &status, const QString &output)
 {
-    out << row + 1 << '\t' << total << "%\t" << status << '\t' << output << '\n';
+    out << TabText::line({QString::number(row + 1), QString::number(total) + QLatin1Char('%'),
+                          status, output})
+        << '\n';
     if (status != QLatin1String("OK")) {
         const QStringList why = list.toolTip(row).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString &line : why)

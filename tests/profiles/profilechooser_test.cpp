@@ -105,7 +105,7 @@ TEST_F(ChooserTest, MissingOrUnreadableCatalogueIsToldOnce)
     EXPECT_EQ(ImageCombo1.count(), 0);
     EXPECT_EQ(codec(), NotAvailable);
     EXPECT_EQ(options.value(AudioOptions, SampleRate), NotAvailable);
-    EXPECT_EQ(options.value(VideoOptions, AspectRatio), "4:3");
+    EXPECT_EQ(options.value(VideoOptions, AspectRatio), "Original");
     const auto messages = FakeDesktop::current().callsOf("message");
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].text.contains(folder.file("ct.s3db")));
