@@ -86,7 +86,8 @@ def shape_problems(path):
     """The output's shape, and a problem when it does not show a 16:9 picture."""
     out = subprocess.run([FFPROBE, "-v", "error", "-select_streams", "v:0", "-show_entries",
                           "stream=width,height,sample_aspect_ratio", "-of", "csv=p=0", path],
-                         capture_output=True, text=True).stdout.strip().split(",")
+                         capture_output=True, text=True).stdout.strip()
+    out = out.splitlines()[0].split(",") if out else []
     if len(out) < 3:
         return "-", []
     width, height, sar = int(out[0]), int(out[1]), out[2]
@@ -117,7 +118,8 @@ def sweep_one(folder, clip, out, position):
 
 
 def check_type(folder, database, clip, out, position, key):
-    """Converts the clip with the type's defaults; (problems, seconds, duration, kinds)."""
+    """Converts the clip with the type's defaults; (problems, seconds, duration, kinds, and
+    with WIDE the output's frame size and sample aspect)."""
     started = time.monotonic()
     code, status, output, why = sweep_one(folder, clip, out, position)
     seconds = time.monotonic() - started
@@ -135,9 +137,11 @@ def check_type(folder, database, clip, out, position, key):
         problems.append("no video stream")
     if not problems:
         problems += codec_problems(output, expected_codecs(chosen))
+    shape = ""
     if not problems and WIDE and "video" in kinds:
-        problems += shape_problems(output)[1]
-    return problems, seconds, duration, kinds
+        shape, wrong = shape_problems(output)
+        problems += wrong
+    return problems, seconds, duration, kinds, shape
 
 
 def speed_folder(type_ids):
@@ -212,13 +216,13 @@ def main():
     types = [e for e in folder.profiles() if e[1].startswith("p") and (not only or e[0] in only)]
     for position, key, text in types:
         out = os.path.join(media.name, str(position))
-        problems, seconds, duration, kinds = check_type(folder, database, clip, out, position,
-                                                        key)
+        problems, seconds, duration, kinds, shape = check_type(folder, database, clip, out,
+                                                               position, key)
         chosen = defaults(database, key)
         if expected_codecs(chosen):
             newer.append((position, key, text, chosen))
             sweep_seconds[position] = seconds
-        verdict = "ok" if not problems else "FAIL " + "; ".join(problems)
+        verdict = (f"ok {shape}" if shape else "ok") if not problems else "FAIL " + "; ".join(problems)
         shown = f"{duration:.2f} s" if duration else "-"
         print(f"{position:4d} {key:6s} {text:55.55s} {shown:>8s} {'+'.join(sorted(kinds)):12s} "
               f"{verdict}", flush=True)

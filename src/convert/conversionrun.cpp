@@ -42,7 +42,7 @@ ConversionRun::~ConversionRun()
 
 void ConversionRun::start()
 {
-    if (m_running || !m_list || !m_options || m_list->count() == 0)
+    if (m_running || !m_list || !m_options || m_list->count() == 0 || refusedToStart())
         return;
     if (m_player)
         m_player->stop();
@@ -62,6 +62,17 @@ void ConversionRun::start()
                                    if (generation == m_generation && m_running)
                                        beginRows(capabilities);
                                });
+}
+
+// A run that would fail on every row says why once and does not start.
+bool ConversionRun::refusedToStart()
+{
+    const QString folder = m_outputFolder.isEmpty() ? Settings::outputFolder() : m_outputFolder;
+    const auto refusal =
+        RunMessages::startRefusal(m_profileCaption ? m_profileCaption() : QString(), folder);
+    if (refusal)
+        message(refusal->text, refusal->icon);
+    return refusal.has_value();
 }
 
 void ConversionRun::beginRows(const EncoderCapabilities &capabilities)
@@ -202,10 +213,21 @@ void ConversionRun::completeRun()
     m_running = false;
     if (Settings::autoShutdown())
         Desktop::instance().shutdown();
-    message(QStringLiteral("Conversion completed!"), Desktop::Icon::Information);
+    const auto done = RunMessages::completion(failedRows(), m_rowCount, m_failureHint);
+    message(done.text, done.icon);
     const QString folder = m_settings.outputFolder;
     endRun(Outcome::Completed);
     Desktop::instance().openFolder(folder);
+}
+
+int ConversionRun::failedRows() const
+{
+    int failed = 0;
+    for (int row = 0; row < qMin(m_rowCount, m_list->count()); ++row) {
+        if (m_list->text(row, ConversionList::Status) == Fail)
+            ++failed;
+    }
+    return failed;
 }
 
 void ConversionRun::endRun(Outcome outcome)

@@ -4,6 +4,7 @@
 #include "common/desktop.h"
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
+#include "convert/runmessages.h"
 #include "convert/runsettings.h"
 
 #include <QObject>
@@ -47,6 +48,8 @@ public:
 
     // Another output folder than the settings' one; empty: the settings decide.
     void setOutputFolder(const QString &folder) { m_outputFolder = folder; }
+    // Where the end box says to read why rows failed (the window's list by default).
+    void setFailureHint(const QString &hint) { m_failureHint = hint; }
 
     bool isRunning() const { return m_running; }
     int currentRow() const { return m_row; }
@@ -79,6 +82,8 @@ Q_SIGNALS:
     void finished(ConversionRun::Outcome outcome);
 
 private:
+    bool refusedToStart();
+    int failedRows() const;
     void beginRows(const EncoderCapabilities &capabilities);
     void startRow();
     bool startEncoder();
@@ -100,6 +105,7 @@ private:
     QWidget *m_messageParent = nullptr;
     PreviewPlayer *m_player = nullptr;
     QString m_outputFolder;
+    QString m_failureHint = RunMessages::windowFailureHint();
     QTimer Timer2; // one-second progress timer, on while an encoder runs
 
     RunSettings m_settings;

@@ -71,6 +71,8 @@ int convertQueue(const QStringList &files, const QString &folder, OptionSet &opt
     }
     ConversionRun run(&list, &options, [caption] { return caption; });
     run.setOutputFolder(folder);
+    run.setFailureHint(QStringLiteral("The encoder's last lines are printed under each failed "
+                                      "file."));
     QEventLoop loop;
     QObject::connect(&interruption.watch, &TerminationWatch::requested, &run, [&] {
         interruption.happened = true;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The five settings of settings.dat in the program's folder, each read from the file at
+// The settings of settings.dat in the program's folder, each read from the file at
 // the moment it is needed (nothing is cached, so a change in the settings dialog holds
 // for the next conversion) and interpreted by one rule wherever it is used.
 class Settings
@@ -17,6 +17,8 @@ public:
     static inline const QString ExistedFileKey = QStringLiteral("existedfile");
     static inline const QString AutoShutKey = QStringLiteral("autoshut");
     static inline const QString ThreadKey = QStringLiteral("thread");
+    // The main window's place and size at its last close (WindowPlace's text).
+    static inline const QString MainWindowKey = QStringLiteral("mainwindow");
 
     static QString file();
     static QString read(const QString &key);
