@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Klevar needs from Debian's packages (only what is missing), then
 # configures and builds it in build/. Safe to run again: an up-to-date machine and
-# build take a few seconds.
+# build take a few seconds. With --packages-only it installs the packages and builds
+# nothing.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -12,6 +13,7 @@ packages=(
     ffmpeg mplayer
     xvfb xauth x11-utils libgl1-mesa-dri
     sqlite3 fp-utils xchm librsvg2-bin
+    dpkg-dev
 )
 
 missing=()
@@ -28,6 +30,10 @@ if [ ${#missing[@]} -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     $sudo apt-get update -q
     $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if [ "${1:-}" = "--packages-only" ]; then
+    exit 0
 fi
 
 build="$here/build"

@@ -1,16 +1,23 @@
 #include "app/commandlinemode.h"
 
 #include "app/consoledesktop.h"
+#include "capture/capturecommand.h"
+#include "capture/listcapturedevicescommand.h"
 #include "common/appinfo.h"
 #include "convert/convertcommand.h"
 #include "convert/listprofilescommand.h"
+#include "download/downloadcommand.h"
+#include "download/watchinfocommand.h"
 #include "media/probecommand.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 // Everything after the mode's name; "--" ends the options, so names may begin with "-".
@@ -48,11 +55,13 @@ int probe(const QStringList &args)
 const char *CommandLineMode::usage()
 {
     return "Usage:\n"
-           "  klevar\n"
-           "        Open the window.\n"
+           "  klevar [--] [FILE...]\n"
+           "        Open the window and add the files to the queue.\n"
            "  --probe [--] FILE...\n"
            "        Print each file's name, start, end, frame size, format and length as\n"
-           "        the window's list shows them, one tab-separated line per file.\n"
+           "        the window's list shows them, one tab-separated line per file. Exits 1\n"
+           "        when a name given is not a readable file (its line is printed all the\n"
+           "        same), 0 otherwise.\n"
            "  --help\n"
            "        Show this text.\n";
 }
@@ -60,15 +69,27 @@ const char *CommandLineMode::usage()
 namespace {
 QString usageText()
 {
-    return QString::fromLatin1(CommandLineMode::usage())
-           + ConvertCommand::usage()
-           + QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
-                            "a display.\n"
-                            "In every tab-separated line, a tab, a line break and a backslash "
-                            "inside a\nfield are written as \\t, \\n and \\\\ (a carriage return "
-                            "as \\r).\n");
+    return QString::fromLatin1(CommandLineMode::usage()) + ConvertCommand::usage() +
+           WatchInfoCommand::usage() + DownloadCommand::usage() + CaptureCommand::usage() +
+           QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
+                          "a display, but for recording the screen.\n"
+                          "In every tab-separated line, a tab, a line break and a backslash "
+                          "inside a\nfield are written as \\t, \\n and \\\\ (a carriage return "
+                          "as \\r).\n");
 }
 } // namespace
+
+QStringList CommandLineMode::windowFiles(const QStringList &arguments)
+{
+    QStringList files;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (i == 1 && arguments[i] == QLatin1String("--"))
+            continue;
+        if (!arguments[i].isEmpty())
+            files << QFileInfo(arguments[i]).absoluteFilePath();
+    }
+    return files;
+}
 
 std::optional<int> CommandLineMode::run(int argc, char **argv)
 {
@@ -79,7 +100,7 @@ std::optional<int> CommandLineMode::run(int argc, char **argv)
         std::fputs(qPrintable(usageText()), stdout);
         return 0;
     }
-    if (!mode.startsWith(QLatin1Char('-')))
+    if (!mode.startsWith(QLatin1Char('-')) || mode == QLatin1String("--"))
         return std::nullopt;
 
     QCoreApplication app(argc, argv);
@@ -96,6 +117,16 @@ std::optional<int> CommandLineMode::run(int argc, char **argv)
         code = ConvertCommand().run(args.mid(2), out, err);
     } else if (mode == QLatin1String("--list-profiles")) {
         code = ListProfilesCommand().run(out, err);
+    } else if (mode == QLatin1String("--watch-info")) {
+        code = WatchInfoCommand().run(args.mid(2), out, err);
+    } else if (mode == QLatin1String("--download")) {
+        DownloadCommand command;
+        command.setLiveProgress(::isatty(STDERR_FILENO));
+        code = command.run(args.mid(2), out, err);
+    } else if (mode == QLatin1String("--list-capture-devices")) {
+        code = ListCaptureDevicesCommand().run(out);
+    } else if (mode == QLatin1String("--capture")) {
+        code = CaptureCommand().run(args.mid(2), out, err);
     } else {
         std::fprintf(stderr, "klevar: unknown option %s\n%s", qPrintable(mode),
                      qPrintable(usageText()));

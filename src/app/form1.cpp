@@ -3,6 +3,7 @@
 #include "app/aboutbox.h"
 #include "app/mainmenu.h"
 #include "app/picturetoolbar.h"
+#include "capture/form3.h"
 #include "common/appfolder.h"
 #include "common/appinfo.h"
 #include "common/childprogram.h"
@@ -10,6 +11,7 @@
 #include "common/skin.h"
 #include "convert/conversionpanel.h"
 #include "convert/conversionrun.h"
+#include "download/formyutobe.h"
 #include "media/conversionlist.h"
 #include "media/conversionlistview.h"
 #include "media/previewplayer.h"
@@ -171,10 +173,13 @@ void Form1::connectCommands()
             [this](int row) { Form2::openFor(*m_list, row, m_player, this); });
     connect(m_queue, &QueueController::currentFileChanged, this,
             [](const QString &path) { PreviewState::instance().CurrentPreviewFile = path; });
-    // Capture and the downloader come with later versions; their entries stay visible.
-    for (QAction *later : {m_menu->Capture, m_menu->importvideo, lvwAudioTracks->captureAction(),
-                           lvwAudioTracks->importAction()})
-        later->setEnabled(false);
+    alsoBy(lvwAudioTracks->importAction(), &QAction::triggered, m_menu->importvideo);
+    connect(m_menu->importvideo, &QAction::triggered, this, [this] {
+        Formyutobe downloader(m_player, this);
+        downloader.exec();
+    });
+    alsoBy(lvwAudioTracks->captureAction(), &QAction::triggered, m_menu->Capture);
+    connect(m_menu->Capture, &QAction::triggered, this, [this] { Form3::openCapture(this); });
 
     connect(m_menu->exit, &QAction::triggered, this, &QWidget::close);
     connect(m_menu->options, &QAction::triggered, this, &Form1::showSettings);

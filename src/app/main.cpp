@@ -2,8 +2,10 @@
 #include "app/form1.h"
 #include "app/windowtermination.h"
 #include "common/appinfo.h"
+#include "media/queuecontroller.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -33,6 +35,13 @@ int main(int argc, char **argv)
 {
     if (const auto code = CommandLineMode::run(argc, argv))
         return *code;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList files = CommandLineMode::windowFiles(arguments);
+    // The toolkit reads options of its own from the arguments ("-style", "-platform");
+    // here they are file names, so it is given none.
+    int toolkitArgc = 1;
     if (!chooseWindowSystem())
         return 2;
     const bool fallbackAllowed = qgetenv("QT_QPA_PLATFORM") == "xcb;offscreen";
@@ -42,7 +51,7 @@ int main(int argc, char **argv)
         fallbackAllowed
             ? qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {})
             : nullptr;
-    QApplication app(argc, argv);
+    QApplication app(toolkitArgc, argv);
     if (fallbackAllowed)
         qInstallMessageHandler(previous);
     QApplication::setApplicationName(QString::fromLatin1(AppTitle));
@@ -55,6 +64,11 @@ int main(int argc, char **argv)
     Form1 window;
     const WindowTermination termination(&window);
     window.show();
+    // Once the window shows, so that a message about a file has a window to sit on.
+    if (!files.isEmpty()) {
+        QTimer::singleShot(0, &window,
+                           [&window, files] { window.queue()->addGivenFiles(files, &window); });
+    }
     const int code = app.exec();
     return termination.exitCode() ? termination.exitCode() : code;
 }

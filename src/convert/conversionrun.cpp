@@ -2,7 +2,6 @@
 
 #include "common/appfolder.h"
 #include "common/processwindows.h"
-#include "common/rounding.h"
 #include "convert/encoderlog.h"
 #include "convert/encoderstatistics.h"
 #include "media/conversionlist.h"
@@ -12,16 +11,34 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
+#include <sys/stat.h>
+
 namespace {
 const QString Processing = QStringLiteral("Processing");
 const QString Ok = QStringLiteral("OK");
 const QString Fail = QStringLiteral("Fail");
 const QString Cancel = QStringLiteral("Cancel");
 
+// The same file by any path: a hard link, a symbolic link or a bind mount.
 bool sameFile(const QString &a, const QString &b)
 {
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+    struct stat first = {};
+    struct stat second = {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// What runs writes the hidden part instead of the output; the part is ours to replace.
+QStringList writingTo(QStringList arguments, const QString &part)
+{
+    if (!arguments.isEmpty())
+        arguments.last() = part;
+    if (!arguments.contains(QLatin1String("-y")))
+        arguments.insert(arguments.size() - 1, QStringLiteral("-y"));
+    return arguments;
 }
 } // namespace
 
@@ -105,6 +122,8 @@ void ConversionRun::startRow()
                             "as it is."));
         return;
     }
+    m_output = OutputFile(m_command.outputPath);
+    m_output.prepare();
     startEncoder();
 }
 
@@ -116,7 +135,8 @@ bool ConversionRun::startEncoder()
     connect(m_job, &ChildProgram::finished, this, &ConversionRun::encoderEnded);
     connect(m_job, &ChildProgram::lineReceived, this, &ConversionRun::encoderLine);
     const bool running =
-        m_job->start(m_command.commandLine.program(), m_capabilities.adapt(m_command));
+        m_job->start(m_command.commandLine.program(),
+                     writingTo(m_capabilities.adapt(m_command), m_output.partPath()));
     EncoderProcessId = running ? qint32(m_job->processId()) : 0;
     m_elapsed = 0;
     Q_EMIT elapsedChanged(0);
@@ -133,10 +153,14 @@ void ConversionRun::encoderEnded(int exitCode, ChildProgram::End end)
     QString why = EncoderLog::failureSummary(m_job->tail());
     const bool normalExit = end == ChildProgram::End::Exited;
     detachJob(false);
-    const QFileInfo output(m_command.outputPath);
-    // The encoder's own verdict counts too: an old file left at the output path by an
-    // earlier run must not pass for this run's result.
-    const bool ok = normalExit && exitCode == 0 && output.isFile() && output.size() >= 100;
+    // The encoder's own verdict counts too: a stop asked for ends with 0 as well.
+    bool ok = normalExit && exitCode == 0 && m_output.isUsable();
+    if (ok && !m_output.commit(!m_settings.keepExistingFile)) {
+        ok = false;
+        why = m_output.error();
+    }
+    if (!ok)
+        m_output.discard();
     if (why.isEmpty()) {
         why = normalExit ? tr("The encoder wrote no usable output file.")
                          : tr("The encoder %1 could not be run or did not end by itself.")
@@ -152,7 +176,8 @@ void ConversionRun::finishRow(bool ok, const QString &whyFailed)
     const QString status = ok ? Ok : Fail;
     m_list->setText(m_row, ConversionList::Status, status);
     m_list->setToolTip(m_row, ok ? QString() : whyFailed);
-    setTotal(int(roundHalfEven(m_total + 100.0 / m_rowCount)));
+    // Of the rows done: never past 100, and moving even with hundreds of rows.
+    setTotal(int(std::min<qint64>(100, qint64(m_row + 1) * 100 / m_rowCount)));
     Q_EMIT rowFinished(m_row, status, m_command.outputPath);
     ++m_row;
     const quint64 generation = m_generation;
@@ -188,9 +213,14 @@ void ConversionRun::cancelPath()
     m_list->setText(m_row, ConversionList::Status, Cancel);
     Q_EMIT busyChanged(false);
     // Asks the encoder to quit, so it closes its file properly; the job ends it if it
-    // has not quit after the grace period.
-    m_job->requestStop();
+    // has not quit after the grace period. What it wrote by then keeps the final name,
+    // also when the program closes before the encoder has quit.
+    ChildProgram *job = m_job;
+    job->requestStop();
     detachJob(false);
+    const auto keepPartial = [output = m_output]() mutable { output.commit(true); };
+    connect(job, &ChildProgram::finished, this, keepPartial);
+    connect(job, &QObject::destroyed, this, keepPartial);
     m_running = false;
     message(QStringLiteral("Conversion Canceled by the user!"), Desktop::Icon::Critical);
     endRun(Outcome::Cancelled);
@@ -243,9 +273,13 @@ void ConversionRun::stop()
     Timer2.stop();
     const bool wasRunning = m_running;
     m_running = false;
-    if (wasRunning && m_job)
+    const bool converting = wasRunning && m_job;
+    if (converting)
         m_list->setText(m_row, ConversionList::Status, Cancel);
     detachJob(true);
+    // Closed in the middle: no part of a file is left behind.
+    if (converting)
+        m_output.discard();
     // Encoders of cancelled rows that are still quitting.
     const auto quitting = findChildren<ChildProgram *>(Qt::FindDirectChildrenOnly);
     for (ChildProgram *job : quitting)

@@ -4,6 +4,7 @@
 #include "common/desktop.h"
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
+#include "convert/outputfile.h"
 #include "convert/runmessages.h"
 #include "convert/runsettings.h"
 
@@ -111,6 +112,7 @@ private:
     RunSettings m_settings;
     EncoderCapabilities m_capabilities;
     EncoderCommand m_command;
+    OutputFile m_output;
     ChildProgram *m_job = nullptr; // the encoder of the current row
     bool m_running = false;
     bool m_cancelRequested = false;

@@ -12,6 +12,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 EncoderRow EncoderRow::fromList(const ConversionList &list, int row)
 {
     return {list.text(row, ConversionList::FileName), list.text(row, ConversionList::Start),
@@ -57,7 +59,10 @@ EncoderCommand BuildEncoderCommand(const EncoderRow &row, const OptionSet &optio
     line.addText(F::frameSize(video(VideoSize)) + F::aspect(video(VideoCodec), video(AspectRatio)) +
                  F::audioCodec(audio(AudioCodec)) + F::audioOff(audio(DisableAudio)));
     line.addText(QStringLiteral(" ")).addQuoted(command.outputPath);
-    line.addText(QStringLiteral(" -threads ") + NumericText::text(settings.threadCount));
+    // The settings dialog lets "-5" through; the encoder refuses a negative count, and 0
+    // lets it choose.
+    line.addText(QStringLiteral(" -threads ") +
+                 NumericText::text(std::max(0.0, settings.threadCount)));
     line.addText(QStringLiteral(" -vstats_file ")).addQuoted(EncoderStatisticsFile());
     // Without it the encoder asks on its standard input whether to overwrite, and waits
     // for an answer that never comes.

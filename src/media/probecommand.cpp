@@ -34,5 +34,11 @@ int ProbeCommand::run(const QStringList &files, QTextStream &out)
         out << TabText::line(fields) << '\n';
     }
     out.flush();
+    // A name that is no readable file still has its row, but the run says it.
+    for (const QString &file : files) {
+        const QFileInfo info(file);
+        if (!info.isFile() || !info.isReadable())
+            return 1;
+    }
     return 0;
 }

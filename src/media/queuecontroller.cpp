@@ -6,6 +6,7 @@
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
 
+#include <QFileInfo>
 #include <QItemSelectionModel>
 
 namespace {
@@ -78,6 +79,21 @@ bool QueueController::isVideoFile(const QString &path)
            two.contains(path.right(2).toUpper());
 }
 
+bool QueueController::isSupportedMediaFile(const QString &path)
+{
+    static const QStringList suffixes = [] {
+        QStringList found;
+        for (const QString &pattern : QString::fromLatin1(OpenFilters[0][1]).split(';'))
+            found << pattern.mid(1); // "*.avi" -> ".avi"
+        return found;
+    }();
+    for (const QString &suffix : suffixes) {
+        if (path.endsWith(suffix, Qt::CaseInsensitive) && path.size() > suffix.size())
+            return true;
+    }
+    return false;
+}
+
 void QueueController::addByDialog(QWidget *parent)
 {
     // Qt's dialog answers with full paths in the order it lists them, so nothing has
@@ -98,6 +114,27 @@ void QueueController::addByDrop(const QStringList &paths, QWidget *parent)
             return;
         }
         m_probe->AddVideoFile(path);
+    }
+}
+
+void QueueController::addGivenFiles(const QStringList &paths, QWidget *parent)
+{
+    QStringList missing;
+    for (const QString &path : paths) {
+        if (!isVideoFile(path) && !isSupportedMediaFile(path)) {
+            Desktop::instance().showMessage(parent, QStringLiteral("Only Video files are allowed!"),
+                                            Desktop::Icon::Information);
+            break;
+        }
+        if (QFileInfo(path).isFile())
+            m_probe->AddVideoFile(path);
+        else
+            missing << path;
+    }
+    if (!missing.isEmpty()) {
+        Desktop::instance().showMessage(
+            parent, QStringLiteral("These files were not found:\n") + missing.join('\n'),
+            Desktop::Icon::Warning);
     }
 }
 

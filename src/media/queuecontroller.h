@@ -33,9 +33,16 @@ public:
     static QString openFilter();
     // Whether a dropped file may join the queue: only its last letters are looked at.
     static bool isVideoFile(const QString &path);
+    // Whether the open dialog's "All supported media files" entry shows the file.
+    static bool isSupportedMediaFile(const QString &path);
 
     void addByDialog(QWidget *parent = nullptr);
     void addByDrop(const QStringList &paths, QWidget *parent = nullptr);
+    // Files handed to the program at start (a file manager's "Open with"): added as a
+    // drop adds them, but every type the open dialog offers is welcome, since the
+    // desktop entry offers the program for those. Missing files are named in one
+    // message and left out.
+    void addGivenFiles(const QStringList &paths, QWidget *parent = nullptr);
     void removeSelected();
     void clearAll();
     // The list's click: the selected row becomes the preview's file and shows its name

@@ -9,8 +9,8 @@ namespace {
 struct Line
 {
     qsizetype start;
-    qsizetype length;       // without the line end
-    qsizetype endLength;    // 0, 1 ("\n") or 2 ("\r\n")
+    qsizetype length;    // without the line end
+    qsizetype endLength; // 0, 1 ("\n") or 2 ("\r\n")
 };
 
 QList<Line> splitLines(const QByteArray &contents)
@@ -85,8 +85,8 @@ QString IniFile::readFrom(const QByteArray &contents, const QString &section, co
     return {};
 }
 
-QByteArray IniFile::writeTo(const QByteArray &contents, const QString &section,
-                            const QString &key, const QString &value)
+QByteArray IniFile::writeTo(const QByteArray &contents, const QString &section, const QString &key,
+                            const QString &value)
 {
     const QByteArray eol = lineEndOf(contents);
     const QByteArray entry = key.toUtf8() + '=' + value.left(WriteLimit).toUtf8();
@@ -146,10 +146,13 @@ bool IniFile::write(const QString &path, const QString &section, const QString &
         old.close();
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a write that the disk refuses in part (full, or a size limit) is
+    // told by write() itself: a buffered flush inside commit() can lose a short write
+    // and rename a cut file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray updated = writeTo(contents, section, key, value);
-    if (file.write(updated) != updated.size()) {
+    if (file.write(updated) != updated.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
@@ -161,8 +164,7 @@ QString ReadIni(const QString &path, const QString &section, const QString &key)
     return IniFile::read(path, section, key);
 }
 
-void WriteIni(const QString &path, const QString &section, const QString &key,
-              const QString &value)
+void WriteIni(const QString &path, const QString &section, const QString &key, const QString &value)
 {
     IniFile::write(path, section, key, value);
 }

@@ -208,6 +208,31 @@ TEST_F(Form1Test, OptionsAndAboutOpenModalWindows)
     EXPECT_FALSE(QFile::exists(folder.settingsFile())); // closing the dialog writes nothing
 }
 
+TEST_F(Form1Test, BothImportEntriesOpenTheDownloader)
+{
+    Form1 w;
+    w.show();
+    QStringList opened;
+    auto closeModal = [&opened] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            opened << modal->objectName();
+            modal->close();
+        }
+    };
+    QTimer::singleShot(50, closeModal);
+    action(w, "importvideo")->trigger();
+    QAction *entry = nullptr;
+    for (QAction *a : w.findChild<QTreeView *>("lvwAudioTracks")->findChildren<QAction *>()) {
+        if (a->text() == "Import Video From Youtube")
+            entry = a;
+    }
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isEnabled());
+    QTimer::singleShot(50, closeModal);
+    entry->trigger();
+    EXPECT_EQ(opened, QStringList({"Formyutobe", "Formyutobe"}));
+}
+
 TEST(AboutBox, ShowsTheNoticesAsWritten)
 {
     AboutBox box;

@@ -1,5 +1,7 @@
+#include "app/commandlinemode.h"
 #include "common/programfolder.h"
 
+#include <QDir>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -11,12 +13,12 @@ struct ProgramRun
     QString errors;
 };
 
-ProgramRun startWith(QProcessEnvironment env)
+ProgramRun startWith(QProcessEnvironment env, const QStringList &arguments = {})
 {
     QProcess p;
     env.remove("QT_QPA_PLATFORM");
     p.setProcessEnvironment(env);
-    p.start(ProgramFolder::buildFolder() + "/klevar", {});
+    p.start(ProgramFolder::buildFolder() + "/klevar", arguments);
     EXPECT_TRUE(p.waitForFinished(20000));
     return {p.exitCode(), p.exitStatus(), QString::fromLocal8Bit(p.readAllStandardError())};
 }
@@ -39,4 +41,24 @@ TEST(Startup, WithoutADisplayTheProgramSaysSoInOneLineAndFails)
     EXPECT_NE(unreachable.exitCode, 0);
     EXPECT_EQ(unreachable.errors.trimmed().count('\n'), 0) << unreachable.errors.toStdString();
     EXPECT_TRUE(unreachable.errors.contains(":7391"));
+}
+
+TEST(Startup, ArgumentsWithoutAModeAreFilesForTheQueue)
+{
+    const QString here = QDir::currentPath();
+    EXPECT_EQ(CommandLineMode::windowFiles({"klevar", "a.mp4", "/media/b c.mkv", "-d.avi"}),
+              QStringList({here + "/a.mp4", "/media/b c.mkv", here + "/-d.avi"}));
+    EXPECT_EQ(CommandLineMode::windowFiles({"klevar", "--", "-style", "--"}),
+              QStringList({here + "/-style", here + "/--"}));
+    EXPECT_TRUE(CommandLineMode::windowFiles({"klevar"}).isEmpty());
+    EXPECT_TRUE(CommandLineMode::windowFiles({"klevar", "--"}).isEmpty());
+
+    // "--" leads to the window, not to a complaint about an unknown mode.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    const ProgramRun run = startWith(env, {"--", "-platform", "a.mp4"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.errors.contains("display")) << run.errors.toStdString();
+    EXPECT_FALSE(run.errors.contains("unknown")) << run.errors.toStdString();
 }

@@ -36,7 +36,7 @@ TEST_F(RunFixture, ThreeRowsConvertWithTheTotalProgressSteps)
     ASSERT_TRUE(convert());
 
     EXPECT_EQ(statuses(), QStringList({"OK", "OK", "OK"}));
-    EXPECT_EQ(m_totals, QList<int>({0, 33, 66, 99, 100, 0}));
+    EXPECT_EQ(m_totals, QList<int>({0, 33, 66, 100, 100, 0}));
     EXPECT_EQ(m_tracksAtRowEnd, QList<int>({100, 100, 100}));
     EXPECT_EQ(m_outcomes, QList<Outcome>({Outcome::Completed}));
     EXPECT_EQ(m_busy, QList<bool>({true, false}));
@@ -57,7 +57,7 @@ TEST_F(RunFixture, ThreeRowsConvertWithTheTotalProgressSteps)
     m_totals.clear();
     ASSERT_TRUE(convert());
     EXPECT_EQ(statuses(), QStringList({"OK", "OK", "OK"}));
-    EXPECT_EQ(m_totals, QList<int>({0, 33, 66, 99, 100, 0}));
+    EXPECT_EQ(m_totals, QList<int>({0, 33, 66, 100, 100, 0}));
     EXPECT_TRUE(QFileInfo::exists(output("two_New.mp4")));
 }
 
@@ -84,7 +84,8 @@ TEST_F(RunFixture, FailedRowsSayWhyAndTheQueueGoesOn)
     ASSERT_TRUE(convert());
 
     EXPECT_EQ(statuses(), QStringList({"Fail", "Fail", "Fail", "OK"}));
-    EXPECT_EQ(QFileInfo(output("tiny.mp4")).size(), 50);
+    // Too small to be a result: nothing is left under the output's name.
+    EXPECT_FALSE(QFileInfo::exists(output("tiny.mp4")));
     EXPECT_FALSE(m_list.toolTip(1).isEmpty());
     EXPECT_TRUE(m_list.toolTip(2).contains("Invalid data found"))
         << m_list.toolTip(2).toStdString();

@@ -256,6 +256,9 @@ TEST_F(EncoderCommandTest, ThreadsOverwriteAndArgumentsThatRun)
     settings.threadCount = 0;
     EXPECT_TRUE(text(ConvertOptions(), example(), settings)
                     .endsWith("\"/O/a.mp4\" -threads 0 -vstats_file \"/P/curconvert.log\""));
+    // The settings dialog lets a negative count through; the encoder would refuse it.
+    settings.threadCount = -5;
+    EXPECT_TRUE(text(ConvertOptions(), example(), settings).contains(" -threads 0 "));
     // Overwriting needs -y, else the encoder asks on its input and waits for ever; it
     // follows everything else so the command reads as before.
     settings.keepExistingFile = false;

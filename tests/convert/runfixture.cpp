@@ -85,6 +85,8 @@ void RunFixture::useFakeEncoder()
                  "for a; do out=$a; done\n"
                  "case \"$*\" in\n"
                  "  *tiny*) head -c 50 /dev/zero > \"$out\"; exit 0;;\n"
+                 "  *empty*) exit 0;;\n"
+                 "  *halfway*) head -c 5000 /dev/zero > \"$out\"; exit 1;;\n"
                  "  *silent*) exit 1;;\n"
                  "  *stubborn*) exec sleep 30;;\n"
                  "  *slow*) sleep 2.5;;\n"

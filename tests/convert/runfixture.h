@@ -29,8 +29,9 @@ protected:
     // Starts a run and waits for its end; false when it did not end in time.
     bool convert(int timeoutMs = 60000);
     // Puts a script in place of the encoder that acts on the input's name: "tiny" writes
-    // a 50-byte file, "silent" writes nothing and fails, "stubborn" ignores Q, "slow"
-    // waits before converting; anything else goes to the real encoder.
+    // a 50-byte file, "empty" writes nothing and exits 0, "halfway" writes 5000 bytes and
+    // fails, "silent" writes nothing and fails, "stubborn" ignores Q, "slow" waits before
+    // converting; anything else goes to the real encoder.
     void useFakeEncoder();
     QStringList statuses() const;
     QString output(const QString &name) const { return m_out.filePath(name); }

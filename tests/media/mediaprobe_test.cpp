@@ -1,4 +1,5 @@
 #include "media/mediaprobe.h"
+#include "media/probecommand.h"
 
 #include "common/appfolder.h"
 #include "common/mediafixtures.h"
@@ -12,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -102,6 +104,14 @@ TEST_F(MediaProbeTest, FilesThatYieldNothingStillHaveTheirRows)
     EXPECT_EQ(row(0).mid(1), empty);
     EXPECT_EQ(row(1), QStringList({path("missing.mkv")}) + empty);
     EXPECT_EQ(m_list.text(2, ConversionList::Size), "320x240");
+
+    // The command-line probe prints every row but says that not all were files.
+    QString printed;
+    QTextStream out(&printed);
+    EXPECT_EQ(ProbeCommand().run({path("corrupt.avi"), good}, out), 0);
+    EXPECT_EQ(ProbeCommand().run({good, path("missing.mkv")}, out), 1);
+    EXPECT_EQ(ProbeCommand().run({good, m_dir.path()}, out), 1);
+    EXPECT_EQ(printed.count('\n'), 6);
 }
 
 TEST_F(MediaProbeTest, AnyFileNameIsProbedAsItIs)

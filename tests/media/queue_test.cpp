@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
@@ -88,6 +89,29 @@ TEST_F(QueueTest, DropStopsAtTheFirstFileThatIsNoVideo)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0].text, "Only Video files are allowed!");
     EXPECT_EQ(messages[0].icon, Desktop::Icon::Information);
+}
+
+TEST_F(QueueTest, FilesGivenAtStartJoinAsADropWithEveryTypeTheDialogOffers)
+{
+    QTemporaryDir dir;
+    QStringList given;
+    for (const char *name :
+         {"one.vob", "two.MKV", "three.wma", "four.swf", "five.txt", "six.avi"}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        given << file.fileName();
+    }
+    const QString missing = dir.filePath("gone.mp4");
+    given.insert(2, missing);
+    m_queue.addGivenFiles(given, &m_view);
+    waitIdle();
+    // .vob and .wma are in the dialog's filter only, .swf is in the drop's list only;
+    // the text file stops the rest, as a drop stops.
+    EXPECT_EQ(fileNames(), QStringList({given[0], given[1], given[3], given[4]}));
+    const QStringList messages = FakeDesktop::current().messages();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0], "Only Video files are allowed!");
+    EXPECT_EQ(messages[1], "These files were not found:\n" + missing);
 }
 
 TEST_F(QueueTest, DropLooksOnlyAtTheLastLettersOfTheName)

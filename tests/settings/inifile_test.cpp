@@ -1,3 +1,4 @@
+#include "common/smalldisk.h"
 #include "settings/inifile.h"
 
 #include <QFile>
@@ -5,6 +6,9 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include <unistd.h>
 
@@ -34,8 +38,9 @@ TEST(IniFile, SectionsAndKeysMatchWithoutRegardToCase)
     // Both writes went into the one section created by the first.
     EXPECT_EQ(contentsOf(path), QByteArray("[Set]\nprofile=7\nOutputFolder=/videos\n"));
     WriteIni(path, "set", "PROFILE", "8");
-    EXPECT_EQ(contentsOf(path), QByteArray("[Set]\nprofile=8\nOutputFolder=/videos\n")
-                                    .replace("profile=8", "PROFILE=8"));
+    EXPECT_EQ(
+        contentsOf(path),
+        QByteArray("[Set]\nprofile=8\nOutputFolder=/videos\n").replace("profile=8", "PROFILE=8"));
 }
 
 TEST(IniFile, MissingFileSectionOrKeyReadsEmpty)
@@ -71,8 +76,9 @@ TEST(IniFile, UnknownLinesKeysAndSectionsSurviveAWrite)
     store(path, before);
     WriteIni(path, "set", "profile", "12");
     WriteIni(path, "set", "thread", "2");
-    EXPECT_EQ(contentsOf(path), QByteArray("; a comment\r\n[set]\r\nprofile=12\r\nmystery line\r\n"
-                                           "colour=blue\r\nthread=2\r\n\r\n[window]\r\nleft=10\r\n"));
+    EXPECT_EQ(contentsOf(path),
+              QByteArray("; a comment\r\n[set]\r\nprofile=12\r\nmystery line\r\n"
+                         "colour=blue\r\nthread=2\r\n\r\n[window]\r\nleft=10\r\n"));
     WriteIni(path, "window", "top", "5");
     EXPECT_TRUE(contentsOf(path).endsWith("left=10\r\ntop=5\r\n"));
 }
@@ -125,4 +131,42 @@ TEST(IniFile, FailedWriteKeepsTheOldFile)
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(written);
     EXPECT_EQ(contentsOf(path), QByteArray("[set]\nthread=4\n"));
+}
+
+// On a full disk the new contents cannot all be written: the old file stays, byte for byte.
+TEST(IniFile, FullDiskKeepsTheOldFile)
+{
+    SmallDisk disk(64);
+    if (!disk.isMounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    const QString path = disk.path() + "settings.dat";
+    const QByteArray old = "[set]\noutputfolder=/home/me/Videos\nthread=4\n";
+    store(path, old);
+    ASSERT_TRUE(disk.fill());
+    EXPECT_FALSE(IniFile::write(path, "set", "outputfolder", QString(100, 'v')));
+    EXPECT_FALSE(IniFile::write(path, "profile", "profile", "7"));
+    EXPECT_EQ(contentsOf(path), old);
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden).size(), 2)
+        << "a temporary file was left behind";
+}
+
+// The same for a write refused for another reason: here the process may not make files
+// larger than a few bytes, so the last flush fails.
+TEST(IniFile, WriteCutShortKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.dat");
+    const QByteArray old = "[set]\nthread=4\n";
+    store(path, old);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 20;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = IniFile::write(path, "set", "outputfolder", "/a/folder/longer/than/that");
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(contentsOf(path), old);
 }

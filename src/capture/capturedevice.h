@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// One entry of the device list: a video capture node of the kernel, or the X screen.
+struct CaptureDevice
+{
+    enum class Kind { Camera, Screen };
+
+    Kind kind = Kind::Camera;
+    QString name;   // as the list shows it
+    QString source; // the node ("/dev/video0") or the display name (":0")
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "download/transferrate.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+class StreamDownload;
+
+// The downloader's progress: the bar pbDownload with its percentage Label2 (the amount
+// received when the stream has no length, the bar then running busy) and a line under
+// them with the speed and the time left, updated four times a second.
+class DownloadBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int TickMs = 250;
+
+    explicit DownloadBar(StreamDownload *download, QWidget *parent = nullptr);
+
+    // Clears the bar for a download about to start.
+    void begin();
+    // Shows how the download ended.
+    void end(bool ok);
+
+private:
+    void started(qint64 total);
+    void showPercent(int percent);
+    void tick();
+
+    StreamDownload *m_download;
+    QProgressBar *pbDownload;
+    QLabel *Label2; // the percentage, or the amount received
+    QLabel *lblSpeed;
+    QTimer *m_timer;
+    QElapsedTimer m_clock;
+    TransferRate m_rate;
+    bool m_started = false; // the answer of the current download has arrived
+};

@@ -1,0 +1,172 @@
+#include "download/downloadcommand.h"
+
+#include "common/programplaces.h"
+#include "common/terminationwatch.h"
+#include "download/safefilename.h"
+#include "download/streamdownload.h"
+#include "download/transferrate.h"
+#include "download/watchinfocommand.h"
+#include "download/watchpage.h"
+#include "download/watchpagetext.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+constexpr int ProgressMs = 500;
+
+int usageError(QTextStream &err, const QString &why)
+{
+    err << "klevar: " << why << '\n';
+    err.flush();
+    return 2;
+}
+
+// Done so far, the speed and, while it runs, the time left.
+QString progressLine(const StreamDownload &download, const TransferRate &rate, bool running)
+{
+    const DownloadProgress &p = download.progress();
+    const QString done =
+        p.totalKnown()
+            ? DownloadProgress::percentText(DownloadProgress::percent(p.received(), p.total()))
+            : DownloadProgress::amountText(p.received());
+    const QString speed = rate.text(p.totalKnown() && running ? p.total() : -1);
+    return speed.isEmpty() ? done : done + QStringLiteral("  ") + speed;
+}
+} // namespace
+
+DownloadCommand::Arguments DownloadCommand::parse(const QStringList &arguments)
+{
+    Arguments parsed;
+    QStringList plain;
+    bool options = true;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (!options || !a.startsWith(QLatin1Char('-'))) {
+            plain << a;
+        } else if (a == QLatin1String("--")) {
+            options = false;
+        } else if (a == QLatin1String("--output") && i + 1 < arguments.size()) {
+            parsed.outputFolder = arguments[++i];
+        } else {
+            parsed.error = a == QLatin1String("--output")
+                               ? QStringLiteral("--output needs a folder")
+                               : QStringLiteral("unknown option ") + a;
+            return parsed;
+        }
+    }
+    if (plain.size() != 2) {
+        parsed.error = QStringLiteral("--download takes an address and a quality");
+        return parsed;
+    }
+    parsed.address = plain[0];
+    parsed.quality = plain[1];
+    if (!StreamQualities::byName(parsed.quality))
+        parsed.error =
+            QStringLiteral("unknown quality %1 (mp4, hd-low, hd-high or flv)").arg(parsed.quality);
+    return parsed;
+}
+
+QString DownloadCommand::usage()
+{
+    return QStringLiteral(
+        "  --download [--output DIR] [--] URL QUALITY\n"
+        "        Read the watch page and download one quality (mp4, hd-low, hd-high,\n"
+        "        flv) as its button does, named after the title, into the program's\n"
+        "        folder or DIR. A \".part\" left by a failed download is carried on.\n"
+        "        Progress goes to standard error, the saved file's path to standard\n"
+        "        output. Exits with 0 for a complete file, 1 when the page or the\n"
+        "        download failed, 2 on a usage error or a quality the page lacks.\n");
+}
+
+int DownloadCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const Arguments args = parse(arguments);
+    if (!args.error.isEmpty())
+        return usageError(err, args.error);
+    QString folder = ProgramPlaces::downloadFolder();
+    if (!args.outputFolder.isEmpty()) {
+        folder = QFileInfo(args.outputFolder).absoluteFilePath() + QLatin1Char('/');
+        if (!QDir().mkpath(folder))
+            return usageError(err, QStringLiteral("cannot make the folder ") + folder);
+    }
+    const std::optional<QString> page = WatchInfoCommand::fetchPage(args.address, err);
+    if (!page)
+        return 1;
+    VideoDetails details;
+    WatchPage::ParseWatchPage(*page, details);
+    StreamAddresses addresses;
+    const StreamQualityInfo &info = *StreamQualities::byName(args.quality);
+    if (!WatchPage::GetURLs(*page, addresses).contains(info.quality))
+        return usageError(err, QStringLiteral("the page offers no %1 stream").arg(info.name));
+    const QUrl url = WatchPageText::streamUrl(addresses.at(info.quality));
+    if (url.isEmpty()) {
+        err << "klevar: Error-The address of this stream cannot be read.\n";
+        err.flush();
+        return 1;
+    }
+    return transfer(
+        url, folder,
+        SafeFileName::make(details.VideoTitle, QString::fromLatin1(info.suffix), details.VideoId),
+        out, err);
+}
+
+int DownloadCommand::transfer(const QUrl &url, const QString &folder, const QString &fileName,
+                              QTextStream &out, QTextStream &err)
+{
+    StreamDownload download;
+    TransferRate rate;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer ticker;
+    ticker.setInterval(ProgressMs);
+    QObject::connect(&ticker, &QTimer::timeout, &download, [&] {
+        rate.sample(clock.elapsed(), download.progress().received());
+        err << progressLine(download, rate, true) << (m_live ? "\x1b[K\r" : "\n");
+        err.flush();
+    });
+    QEventLoop loop;
+    bool ok = false;
+    QString error;
+    QObject::connect(&download, &StreamDownload::started, &download,
+                     [&] { rate.sample(clock.elapsed(), download.progress().received()); });
+    QObject::connect(&download, &StreamDownload::finished, &loop,
+                     [&](bool done, const QString &why) {
+                         ok = done;
+                         error = why;
+                         loop.quit();
+                     });
+    TerminationWatch interruption;
+    bool interrupted = false;
+    QObject::connect(&interruption, &TerminationWatch::requested, &loop, [&] {
+        interrupted = true;
+        download.cancel();
+        loop.quit();
+    });
+    download.DownloadStream(url, folder, fileName);
+    ticker.start();
+    loop.exec();
+    ticker.stop();
+    if (m_live)
+        err << '\n';
+    if (interrupted) {
+        err << "klevar: stopped; " << download.partPath() << " stays for the next time\n";
+        err.flush();
+        return 130;
+    }
+    if (!ok) {
+        err << "klevar: Error-" << error << '\n';
+        err.flush();
+        return 1;
+    }
+    rate.sample(clock.elapsed(), download.progress().received());
+    err << progressLine(download, rate, false) << '\n';
+    err.flush();
+    out << download.filePath() << '\n';
+    out.flush();
+    return 0;
+}

@@ -1,0 +1,112 @@
+#include "download/watchinfocommand.h"
+
+#include "download/inettransfer.h"
+#include "download/pageloader.h"
+#include "download/streamquality.h"
+#include "download/watchpage.h"
+#include "download/watchpagetext.h"
+
+#include <QEventLoop>
+#include <QTextStream>
+
+QString WatchInfoCommand::usage()
+{
+    return QStringLiteral(
+        "  --watch-info URL\n"
+        "        Read a YouTube watch page as \"Get Direct Link\" does and print its\n"
+        "        details, one \"name<TAB>value\" line each (title, author, published,\n"
+        "        category, length, rating, id, thumbnail, description; tabs, line breaks\n"
+        "        and backslashes written as \\t, \\n and \\\\), then one\n"
+        "        \"stream<TAB>QUALITY<TAB>address\" line per quality the page offers (mp4,\n"
+        "        hd-low, hd-high, flv), with the address as it is requested. Exits with 0\n"
+        "        when the page was read, 1 when it could not be loaded, 2 on a usage error.\n");
+}
+
+QString WatchInfoCommand::escaped(const QString &value)
+{
+    QString text;
+    text.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == u'\\')
+            text += QStringLiteral("\\\\");
+        else if (c == u'\t')
+            text += QStringLiteral("\\t");
+        else if (c == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n')
+            continue; // CR LF is one line break
+        else if (c == u'\n' || c == u'\r')
+            text += QStringLiteral("\\n");
+        else
+            text += c;
+    }
+    return text;
+}
+
+std::optional<QString> WatchInfoCommand::fetchPage(const QString &address, QTextStream &err)
+{
+    InetTransfer transfer;
+    PageLoader loader(&transfer);
+    QString page;
+    QString error;
+    // No window waits on this: the command's own loop runs until the page is there.
+    QEventLoop loop;
+    QObject::connect(&loader, &PageLoader::loaded, &loop,
+                     [&](const QString &text, const QString &why, bool) {
+                         page = text;
+                         error = why;
+                         loop.quit();
+                     });
+    loader.LoadPage(address);
+    loop.exec();
+    if (!error.isEmpty()) {
+        err << "klevar: cannot load " << address << ": " << error << '\n';
+        err.flush();
+        return std::nullopt;
+    }
+    return page;
+}
+
+int WatchInfoCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QStringList rest = arguments;
+    if (rest.value(0) == QLatin1String("--"))
+        rest.removeFirst();
+    if (rest.size() != 1 ||
+        (arguments.value(0) != QLatin1String("--") && rest[0].startsWith(QLatin1Char('-')))) {
+        err << "klevar: --watch-info takes one address\n";
+        err.flush();
+        return 2;
+    }
+    const std::optional<QString> page = fetchPage(rest[0], err);
+    if (!page)
+        return 1;
+
+    VideoDetails d;
+    WatchPage::ParseWatchPage(*page, d);
+    const QList<std::pair<const char *, QString>> details = {{"title", d.VideoTitle},
+                                                             {"author", d.VideoAuthor},
+                                                             {"published", d.VideoPublished},
+                                                             {"category", d.VideoCategory},
+                                                             {"length", d.VideoLength},
+                                                             {"rating", d.VideoRating},
+                                                             {"id", d.VideoId},
+                                                             {"thumbnail", d.ThumbnailUrl},
+                                                             {"description", d.VideoDescription}};
+    for (const auto &[name, value] : details)
+        out << name << '\t' << escaped(value) << '\n';
+
+    StreamAddresses addresses;
+    const QList<StreamQuality> found = WatchPage::GetURLs(*page, addresses);
+    for (const StreamQualityInfo &info : StreamQualities::all()) {
+        if (!found.contains(info.quality))
+            continue;
+        const QUrl url = WatchPageText::streamUrl(addresses.at(info.quality));
+        if (url.isEmpty())
+            err << "klevar: the " << info.name << " address cannot be used\n";
+        else
+            out << "stream\t" << info.name << '\t' << url.toString(QUrl::FullyEncoded) << '\n';
+    }
+    out.flush();
+    err.flush();
+    return 0;
+}

@@ -1,0 +1,147 @@
+#include "common/mediafixtures.h"
+#include "common/smalldisk.h"
+#include "convert/outputfile.h"
+#include "runfixture.h"
+#include "settings/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+
+// A row's output is written whole or not at all, and never over its own input.
+namespace {
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void store(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contents);
+}
+
+// Everything in the folder, hidden files included.
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+const QByteArray Earlier(200, 'e');
+} // namespace
+
+TEST_F(RunFixture, AFailedRowKeepsTheEarlierOutputAndLeavesNoPart)
+{
+    useFakeEncoder();
+    Settings::write(Settings::ExistedFileKey, "1");
+    // An encoder that exits 0 without writing, and one that fails half-way.
+    addRow(clip("empty.avi"));
+    addRow(clip("halfway.avi"));
+    store(output("empty.mp4"), Earlier);
+    store(output("halfway.mp4"), Earlier);
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(statuses(), QStringList({"Fail", "Fail"}));
+    EXPECT_EQ(contentsOf(output("empty.mp4")), Earlier);
+    EXPECT_EQ(contentsOf(output("halfway.mp4")), Earlier);
+    EXPECT_EQ(filesIn(m_out.path()), QStringList({"empty.mp4", "halfway.mp4"}));
+}
+
+TEST_F(RunFixture, AConversionReplacesTheEarlierOutputOnlyWhenDone)
+{
+    Settings::write(Settings::ExistedFileKey, "1");
+    addRow(clip("holiday.avi"));
+    store(output("holiday.mp4"), Earlier);
+    // While the encoder works, the earlier file is still whole under its name.
+    QByteArray meanwhile;
+    QObject::connect(m_run.get(), &ConversionRun::rowStarted,
+                     [&] { meanwhile = contentsOf(output("holiday.mp4")); });
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(statuses(), QStringList({"OK"}));
+    EXPECT_EQ(meanwhile, Earlier);
+    EXPECT_NEAR(MediaFixtures::duration(output("holiday.mp4")), 2.0, 0.2);
+    EXPECT_EQ(filesIn(m_out.path()), QStringList({"holiday.mp4"}));
+}
+
+TEST_F(RunFixture, ClosingInTheMiddleLeavesNoPartAndTheEarlierFile)
+{
+    Settings::write(Settings::ExistedFileKey, "1");
+    m_options.setValue("Video Options", "Video Codec", "x264");
+    m_options.setValue("Video Options", "Video Size", "640x480");
+    addRow(clip("long.avi", 60), 60);
+    store(output("long.mp4"), Earlier);
+    m_run->start();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return QFileInfo(OutputFile::partPathFor(output("long.mp4"))).size() > 0; }, 20000));
+    m_run->stop();
+    EXPECT_EQ(contentsOf(output("long.mp4")), Earlier);
+    EXPECT_EQ(filesIn(m_out.path()), QStringList({"long.mp4"}));
+}
+
+TEST_F(RunFixture, AFullDiskFailsTheRowAndKeepsTheEarlierFile)
+{
+    SmallDisk disk(64);
+    if (!disk.isMounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    Settings::write(Settings::OutputFolderKey, disk.path());
+    Settings::write(Settings::ExistedFileKey, "1");
+    addRow(clip("big.avi", 4), 4);
+    store(disk.path() + "big.mp4", Earlier);
+    ASSERT_TRUE(disk.fill());
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(statuses(), QStringList({"Fail"}));
+    EXPECT_EQ(contentsOf(disk.path() + "big.mp4"), Earlier);
+    EXPECT_EQ(filesIn(disk.path()), QStringList({".filler", "big.mp4"}));
+}
+
+TEST_F(RunFixture, TheInputIsNeverTheOutputByAnyPath)
+{
+    Settings::write(Settings::ExistedFileKey, "1");
+    const QString input = clip("same.mp4");
+    const QByteArray before = contentsOf(input);
+    ASSERT_EQ(::link(QFile::encodeName(input).constData(),
+                     QFile::encodeName(output("same.mp4")).constData()),
+              0);
+    addRow(input);
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(statuses(), QStringList({"Fail"}));
+    EXPECT_TRUE(m_list.toolTip(0).contains("input file itself"));
+    EXPECT_EQ(contentsOf(input), before);
+    EXPECT_EQ(contentsOf(output("same.mp4")), before);
+
+    QFile::remove(output("same.mp4"));
+    ASSERT_TRUE(QFile::link(input, output("same.mp4")));
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(statuses(), QStringList({"Fail"}));
+    EXPECT_EQ(contentsOf(input), before);
+    EXPECT_TRUE(QFileInfo(output("same.mp4")).isSymLink());
+}
+
+TEST_F(RunFixture, TotalProgressCountsRowsDoneAndNeverPassesAHundred)
+{
+    // Rows that fail at once: only the arithmetic of the total is seen here.
+    useFakeEncoder();
+    for (int i = 0; i < 15; ++i)
+        addRow(clip(QStringLiteral("silent%1.avi").arg(i)));
+    ASSERT_TRUE(convert());
+    QList<int> expected = {0};
+    for (int done = 1; done <= 15; ++done)
+        expected << done * 100 / 15;
+    expected << 100 << 0;
+    EXPECT_EQ(m_totals, expected);
+}
+
+TEST(OutputFile, ThePartIsHiddenBesideTheOutputWithItsExtension)
+{
+    EXPECT_EQ(OutputFile::partPathFor("/v/out/holiday clip.mp4"),
+              "/v/out/.holiday clip.klevar-part.mp4");
+    EXPECT_EQ(OutputFile::partPathFor("/v/-x"), "/v/.-x.klevar-part");
+    // A name at the file system's limit still gives a part name within it.
+    const QString longName = "/v/" + QString(120, QChar(0xe9)) + ".mkv";
+    const QString part = OutputFile::partPathFor(longName);
+    EXPECT_LE(QFileInfo(part).fileName().toUtf8().size(), 255);
+    EXPECT_TRUE(part.endsWith(".klevar-part.mkv"));
+}
