@@ -27,20 +27,6 @@ QString markEncoderStarts(const ProgramFolder &program, const QString &mark)
 }
 } // namespace
 
-TEST(RunMessages, TheEndBoxCountsFailuresAndSaysWhereToLook)
-{
-    const auto clean = RunMessages::completion(0, 3, "hint");
-    EXPECT_EQ(clean.text, "Conversion completed!");
-    EXPECT_EQ(clean.icon, Icon::Information);
-
-    const auto some = RunMessages::completion(2, 5, "Look there.");
-    EXPECT_EQ(some.text, "Conversion completed!\n\n2 of 5 files failed. Look there.");
-    EXPECT_EQ(some.icon, Icon::Warning);
-    EXPECT_EQ(RunMessages::completion(1, 1, "X").text,
-              "Conversion completed!\n\n1 of 1 file failed. X");
-    EXPECT_TRUE(RunMessages::windowFailureHint().contains("\"Show Why It Failed\""));
-}
-
 TEST_F(RunFixture, AnEndWithFailuresSaysHowManyWithTheWarningIcon)
 {
     useFakeEncoder();

@@ -323,7 +323,7 @@ TEST(ColumnFit, TheFileNameTakesTheRestAndStaysTheWidest)
     }
 }
 
-TEST_F(QueueTest, ColumnsFitTheListAndLongTextsShowWholeOnHover)
+TEST_F(QueueTest, LongTextsShowWholeOnHoverAndAWidthTheUserSetStays)
 {
     m_view.resize(620, 300);
     const QString path = "/media/videos/holidays/2024/the long way round to the sea.avi";
@@ -331,15 +331,6 @@ TEST_F(QueueTest, ColumnsFitTheListAndLongTextsShowWholeOnHover)
     m_list.setText(row, ConversionList::Format, "A FORMAT NAME FAR TOO LONG FOR ITS COLUMN");
     QCoreApplication::processEvents();
     QHeaderView *header = m_view.header();
-    int right = 0;
-    for (int column = 0; column < ConversionList::ColumnCount; ++column) {
-        right += header->sectionSize(column);
-        if (column > 0) {
-            EXPECT_GT(header->sectionSize(0), header->sectionSize(column)) << column;
-            EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
-        }
-    }
-    EXPECT_LE(right, m_view.viewport()->width());
 
     const auto tipAt = [&](int column) {
         const QRect cell = m_view.visualRect(m_list.index(row, column));
