@@ -7,22 +7,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # What setup.sh installs for building, and the packaging tools.
-"$here/tools/setup.sh" --packages-only >&2
-packages=(dpkg-dev binutils lintian desktop-file-utils)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "package: installing ${missing[*]}" >&2
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -q >&2
-    $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
-fi
+"$here/tools/setup.sh" --packages-only binutils lintian desktop-file-utils >&2
 
 build="$here/build-package"
 # Every hardening Debian offers, immediate binding included.

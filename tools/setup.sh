@@ -2,7 +2,7 @@
 # Installs what Klevar needs from Debian's packages (only what is missing), then
 # configures and builds it in build/. Safe to run again: an up-to-date machine and
 # build take a few seconds. With --packages-only it installs the packages and builds
-# nothing.
+# nothing; package names after it are installed too (the packaging tools, say).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -16,6 +16,13 @@ packages=(
     sqlite3 fp-utils xchm librsvg2-bin
     dpkg-dev
 )
+
+packages_only=false
+if [ "${1:-}" = "--packages-only" ]; then
+    packages_only=true
+    shift
+    packages+=("$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -33,7 +40,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-if [ "${1:-}" = "--packages-only" ]; then
+if $packages_only; then
     exit 0
 fi
 
