@@ -248,5 +248,6 @@ void ConversionListView::showFailureReason()
         return;
     const ConversionList *list = m_queue->list();
     const int row = m_queue->selectedRow();
-    FailureReasonBox::open(list->text(row, ConversionList::FileName), list->toolTip(row), window());
+    FailureReasonBox::showFor(list->text(row, ConversionList::FileName), list->toolTip(row),
+                              window());
 }

@@ -45,12 +45,12 @@ QString FailureReasonBox::menuCaption()
     return QStringLiteral("Show Why It Failed");
 }
 
-FailureReasonBox *FailureReasonBox::open(const QString &inputPath, const QString &reason,
-                                         QWidget *parent)
+FailureReasonBox *FailureReasonBox::showFor(const QString &inputPath, const QString &reason,
+                                            QWidget *parent)
 {
     auto *box = new FailureReasonBox(inputPath, reason, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->QDialog::open();
+    box->open();
     return box;
 }
 

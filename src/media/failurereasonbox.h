@@ -17,7 +17,8 @@ public:
     // The list's menu entry that opens it.
     static QString menuCaption();
     // Opens a box over the parent and returns it.
-    static FailureReasonBox *open(const QString &inputPath, const QString &reason, QWidget *parent);
+    static FailureReasonBox *showFor(const QString &inputPath, const QString &reason,
+                                     QWidget *parent);
 
     QString text() const;
 
