@@ -249,7 +249,7 @@ void Form1::closeEvent(QCloseEvent *event)
     savePlace();
     m_preview->stopPreview();
     if (const int position = m_profiles->selectedPosition())
-        Settings::setProfile(position);
+        Settings::setProfile(position, m_profiles->selectedKey());
     m_profiles->close();
     m_run->stop();
     m_player->stopAll();

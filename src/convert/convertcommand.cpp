@@ -168,7 +168,7 @@ int ConvertCommand::run(const QStringList &arguments, QTextStream &out, QTextStr
     ProfileSelection profiles(&options);
     if (!profiles.open())
         return fail(QStringLiteral("cannot read the profile catalogue ") + profiles.databaseFile());
-    const int position = args.profile ? args.profile : Settings::profile();
+    const int position = args.profile ? args.profile : profiles.storedPosition();
     if (position < 1)
         return fail(QStringLiteral("no profile chosen: give --profile N "
                                    "(klevar --list-profiles shows them)"));
