@@ -409,7 +409,7 @@ INSERT INTO samplerate (typeid, orders, samplerate) VALUES (168, 1, '48000');
 
 INSERT INTO type (ID, classid, typename) VALUES (21, 3, 'FLV - Flash Video (*.flv)');
 INSERT INTO videocodec (typeid, orders, videocodec) VALUES (21, 1, 'flv');
-INSERT INTO videosize (typeid, orders, videosize) VALUES (21, 1, '480x360'), (21, 2, '320x240'), (21, 3, '640x480'), (21, 4, '400x300'), (21, 5, '640x360'), (21, 6, '854x480'), (21, 7, 'Original');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (21, 1, 'Original'), (21, 2, '480x360'), (21, 3, '320x240'), (21, 4, '640x480'), (21, 5, '400x300'), (21, 6, '640x360'), (21, 7, '854x480');
 INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (21, 1, '800'), (21, 2, '600'), (21, 3, '400'), (21, 4, '1000'), (21, 5, '1500'), (21, 6, '256');
 INSERT INTO framerate (typeid, orders, framerate) VALUES (21, 1, '25'), (21, 2, '29.97'), (21, 3, '30'), (21, 4, '24'), (21, 5, '15'), (21, 6, 'Original');
 INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (21, 1, 'mp3'), (21, 2, 'aac');
@@ -454,7 +454,7 @@ INSERT INTO samplerate (typeid, orders, samplerate) VALUES (25, 1, '44100'), (25
 
 INSERT INTO type (ID, classid, typename) VALUES (26, 3, 'SWF - Flash Movie (*.swf)');
 INSERT INTO videocodec (typeid, orders, videocodec) VALUES (26, 1, 'flv');
-INSERT INTO videosize (typeid, orders, videosize) VALUES (26, 1, '320x240'), (26, 2, '400x300'), (26, 3, '480x360'), (26, 4, '640x480'), (26, 5, '176x144');
+INSERT INTO videosize (typeid, orders, videosize) VALUES (26, 1, 'Original'), (26, 2, '320x240'), (26, 3, '400x300'), (26, 4, '480x360'), (26, 5, '640x480'), (26, 6, '176x144');
 INSERT INTO videobitrate (typeid, orders, videobitrate) VALUES (26, 1, '400'), (26, 2, '256'), (26, 3, '600'), (26, 4, '800'), (26, 5, '200');
 INSERT INTO framerate (typeid, orders, framerate) VALUES (26, 1, '15'), (26, 2, '12'), (26, 3, '24'), (26, 4, '25'), (26, 5, '30');
 INSERT INTO audiocodec (typeid, orders, audiocodec) VALUES (26, 1, 'mp3');

@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev
     ffmpeg mplayer
     xvfb xauth x11-utils libgl1-mesa-dri
+    xdotool x11-apps  # tools/screenshot-run.py drives the window and reads the screen
     sqlite3 fp-utils xchm librsvg2-bin
     dbus
     dpkg-dev

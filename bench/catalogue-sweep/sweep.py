@@ -11,6 +11,9 @@ defaults at 1280x720 and the speed is printed against real time (target: 0.5x or
 
 Prints one line per type, the speed table and a summary; exits 1 when a type fails.
 ONLY=12,40 limits the sweep to those chooser positions; SPEED=0 skips the speed table.
+WIDE=1 converts a 1280x720 clip instead and also fails a video type whose output does
+not show 16:9 (frame size times sample aspect, 3 % tolerance): a player would show it
+squeezed or stretched.
 """
 import os
 import resource
@@ -30,6 +33,7 @@ NEWER_VIDEO = {"x265": ("hevc", None), "x265 hvc1": ("hevc", "hvc1"), "vp9": ("v
                "av1": ("av1", None)}
 NEWER_AUDIO = {"opus": ("opus", None)}
 SPEED_TARGET = 0.5
+WIDE = os.environ.get("WIDE", "0") == "1"
 
 
 def defaults(database, key):
@@ -78,6 +82,23 @@ def codec_problems(path, wanted):
     return problems
 
 
+def shape_problems(path):
+    """The output's shape, and a problem when it does not show a 16:9 picture."""
+    out = subprocess.run([FFPROBE, "-v", "error", "-select_streams", "v:0", "-show_entries",
+                          "stream=width,height,sample_aspect_ratio", "-of", "csv=p=0", path],
+                         capture_output=True, text=True).stdout.strip()
+    out = out.splitlines()[0].split(",") if out else []
+    if len(out) < 3:
+        return "-", []
+    width, height, sar = int(out[0]), int(out[1]), out[2]
+    num, den = (int(x) for x in sar.split(":")) if ":" in sar else (0, 1)
+    shown = width * (num / den if num and den else 1) / height
+    shape = f"{width}x{height} SAR {sar}"
+    if abs(shown / (16 / 9) - 1) > 0.03:
+        return shape, [f"shows {shown:.3f}:1, not 16:9 ({shape})"]
+    return shape, []
+
+
 def children_cpu():
     """Processor seconds of the finished children and their own children (the encoder)."""
     usage = resource.getrusage(resource.RUSAGE_CHILDREN)
@@ -97,7 +118,8 @@ def sweep_one(folder, clip, out, position):
 
 
 def check_type(folder, database, clip, out, position, key):
-    """Converts the clip with the type's defaults; (problems, seconds, duration, kinds)."""
+    """Converts the clip with the type's defaults; (problems, seconds, duration, kinds, and
+    with WIDE the output's frame size and sample aspect)."""
     started = time.monotonic()
     code, status, output, why = sweep_one(folder, clip, out, position)
     seconds = time.monotonic() - started
@@ -115,7 +137,11 @@ def check_type(folder, database, clip, out, position, key):
         problems.append("no video stream")
     if not problems:
         problems += codec_problems(output, expected_codecs(chosen))
-    return problems, seconds, duration, kinds
+    shape = ""
+    if not problems and WIDE and "video" in kinds:
+        shape, wrong = shape_problems(output)
+        problems += wrong
+    return problems, seconds, duration, kinds, shape
 
 
 def speed_folder(type_ids):
@@ -181,7 +207,7 @@ def main():
     folder = ProgramFolder()
     media = tempfile.TemporaryDirectory(prefix="klevar-sweep-")
     clip = os.path.join(media.name, "clip.avi")
-    make_clip(clip, 2, "320x240")
+    make_clip(clip, 2, "1280x720" if WIDE else "320x240")
     database = sqlite3.connect(folder.file("ct.s3db"))
     failures = []
     newer = []
@@ -190,13 +216,13 @@ def main():
     types = [e for e in folder.profiles() if e[1].startswith("p") and (not only or e[0] in only)]
     for position, key, text in types:
         out = os.path.join(media.name, str(position))
-        problems, seconds, duration, kinds = check_type(folder, database, clip, out, position,
-                                                        key)
+        problems, seconds, duration, kinds, shape = check_type(folder, database, clip, out,
+                                                               position, key)
         chosen = defaults(database, key)
         if expected_codecs(chosen):
             newer.append((position, key, text, chosen))
             sweep_seconds[position] = seconds
-        verdict = "ok" if not problems else "FAIL " + "; ".join(problems)
+        verdict = (f"ok {shape}" if shape else "ok") if not problems else "FAIL " + "; ".join(problems)
         shown = f"{duration:.2f} s" if duration else "-"
         print(f"{position:4d} {key:6s} {text:55.55s} {shown:>8s} {'+'.join(sorted(kinds)):12s} "
               f"{verdict}", flush=True)

@@ -72,7 +72,10 @@ QString usageText()
     return QString::fromLatin1(CommandLineMode::usage()) + ConvertCommand::usage() +
            WatchInfoCommand::usage() + DownloadCommand::usage() + CaptureCommand::usage() +
            QStringLiteral("Names that begin with \"-\" follow \"--\". None of these modes needs "
-                          "a display, but for recording the screen.\n");
+                          "a display, but for recording the screen.\n"
+                          "In every tab-separated line, a tab, a line break and a backslash "
+                          "inside a\nfield are written as \\t, \\n and \\\\ (a carriage return "
+                          "as \\r).\n");
 }
 } // namespace
 

@@ -26,13 +26,16 @@
 #include "profiles/profileoptions.h"
 #include "settings/frmset.h"
 #include "settings/settings.h"
+#include "settings/windowplace.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -55,6 +58,7 @@ Form1::Form1(QWidget *parent)
     m_profiles = new ProfileChooser(m_toolbar->ImageCombo1, m_options, this);
     m_profiles->start();
     showOutputFolder();
+    restorePlace();
 }
 
 Form1::~Form1() = default;
@@ -77,7 +81,8 @@ void Form1::buildWindow()
     splitter->addWidget(buildRightArea());
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
-    splitter->setSizes({640, 500});
+    // Room for every column of the list at the first size, the file name the widest.
+    splitter->setSizes({800, 440});
 
     SkinLabel3 = new QLabel(central);
     SkinLabel3->setObjectName(QStringLiteral("SkinLabel3"));
@@ -216,11 +221,38 @@ void Form1::showAbout()
     box.exec();
 }
 
+void Form1::restorePlace()
+{
+    const auto place = WindowPlace::fromText(Settings::read(Settings::MainWindowKey));
+    if (!place)
+        return;
+    QList<QRect> screens;
+    const auto all = QGuiApplication::screens();
+    if (QScreen *primary = QGuiApplication::primaryScreen())
+        screens << primary->availableGeometry();
+    for (QScreen *screen : all)
+        screens << screen->availableGeometry();
+    setGeometry(place->fittedTo(screens));
+    if (place->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void Form1::savePlace()
+{
+    // A window never shown has no place of its own to keep.
+    if (!isVisible())
+        return;
+    const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    if (normal.isValid())
+        Settings::write(Settings::MainWindowKey, WindowPlace{normal, isMaximized()}.toText());
+}
+
 void Form1::closeEvent(QCloseEvent *event)
 {
+    savePlace();
     m_preview->stopPreview();
     if (const int position = m_profiles->selectedPosition())
-        Settings::setProfile(position);
+        Settings::setProfile(position, m_profiles->selectedKey());
     m_profiles->close();
     m_run->stop();
     // Before the runners are stopped: a stopped probe would otherwise start the next file.

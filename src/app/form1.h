@@ -50,6 +50,9 @@ private:
     QGroupBox *buildPreviewArea();
     void connectCommands();
     void showOutputFolder();
+    // The size and place of the last run, kept in settings.dat.
+    void restorePlace();
+    void savePlace();
 
     void ShowHelp();
     void OpenWebPage(const QString &address);

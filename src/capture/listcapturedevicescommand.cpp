@@ -1,6 +1,7 @@
 #include "capture/listcapturedevicescommand.h"
 
 #include "capture/encodercapturecontrol.h"
+#include "common/tabtext.h"
 
 #include <QTextStream>
 
@@ -8,7 +9,7 @@ int ListCaptureDevicesCommand::run(QTextStream &out)
 {
     const EncoderCaptureControl control;
     for (int i = 0; i < control.deviceCount(); ++i)
-        out << i << '\t' << control.deviceName(i) << '\n';
+        out << TabText::line({QString::number(i), control.deviceName(i)}) << '\n';
     out.flush();
     return 0;
 }

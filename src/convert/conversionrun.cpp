@@ -77,7 +77,7 @@ void ConversionRun::startFailed()
 
 void ConversionRun::startRows(const QList<int> &rows)
 {
-    if (m_running || !m_list || !m_options || rows.isEmpty())
+    if (m_running || !m_list || !m_options || rows.isEmpty() || refusedToStart())
         return;
     m_rows = rows;
     m_position = 0;
@@ -98,6 +98,17 @@ void ConversionRun::startRows(const QList<int> &rows)
                                    if (generation == m_generation && m_running)
                                        beginRows(capabilities);
                                });
+}
+
+// A run that would fail on every row says why once and does not start.
+bool ConversionRun::refusedToStart()
+{
+    const QString folder = m_outputFolder.isEmpty() ? Settings::outputFolder() : m_outputFolder;
+    const auto refusal =
+        RunMessages::startRefusal(m_profileCaption ? m_profileCaption() : QString(), folder);
+    if (refusal)
+        message(refusal->text, refusal->icon);
+    return refusal.has_value();
 }
 
 void ConversionRun::beginRows(const EncoderCapabilities &capabilities)
@@ -254,7 +265,8 @@ void ConversionRun::completeRun()
         Desktop::instance().shutdown();
     // Before the box, which waits for a click: the user may be at another window.
     Desktop::instance().notify(QStringLiteral("Conversion completed!"), completionNotice());
-    message(QStringLiteral("Conversion completed!"), Desktop::Icon::Information);
+    const auto done = RunMessages::completion(failedRows(), int(m_rows.size()), m_failureHint);
+    message(done.text, done.icon);
     const QString folder = m_settings.outputFolder;
     endRun(Outcome::Completed);
     Desktop::instance().openFolder(folder);
@@ -263,15 +275,22 @@ void ConversionRun::completeRun()
 QString ConversionRun::completionNotice() const
 {
     int converted = 0;
-    int failed = 0;
-    for (int row : m_rows) {
-        const QString status = m_list->text(row, ConversionList::Status);
-        converted += status == Ok;
-        failed += status == Fail;
-    }
+    for (int row : m_rows)
+        converted += row < m_list->count() && m_list->text(row, ConversionList::Status) == Ok;
     const QString files =
         converted == 1 ? tr("1 file converted") : tr("%1 files converted").arg(converted);
-    return files + tr(", %1 failed.").arg(failed) + QLatin1Char('\n') + m_settings.outputFolder;
+    return files + tr(", %1 failed.").arg(failedRows()) + QLatin1Char('\n') +
+           m_settings.outputFolder;
+}
+
+int ConversionRun::failedRows() const
+{
+    int failed = 0;
+    for (int row : m_rows) {
+        if (row < m_list->count() && m_list->text(row, ConversionList::Status) == Fail)
+            ++failed;
+    }
+    return failed;
 }
 
 void ConversionRun::endRun(Outcome outcome)

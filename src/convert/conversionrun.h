@@ -5,6 +5,7 @@
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
 #include "convert/outputfile.h"
+#include "convert/runmessages.h"
 #include "convert/runsettings.h"
 
 #include <QList>
@@ -49,6 +50,8 @@ public:
 
     // Another output folder than the settings' one; empty: the settings decide.
     void setOutputFolder(const QString &folder) { m_outputFolder = folder; }
+    // Where the end box says to read why rows failed (the window's list by default).
+    void setFailureHint(const QString &hint) { m_failureHint = hint; }
 
     bool isRunning() const { return m_running; }
     ConversionList *list() const { return m_list; }
@@ -87,6 +90,8 @@ Q_SIGNALS:
 
 private:
     void startRows(const QList<int> &rows);
+    bool refusedToStart();
+    int failedRows() const;
     void beginRows(const EncoderCapabilities &capabilities);
     void startRow();
     bool startEncoder();
@@ -110,6 +115,7 @@ private:
     QWidget *m_messageParent = nullptr;
     PreviewPlayer *m_player = nullptr;
     QString m_outputFolder;
+    QString m_failureHint = RunMessages::windowFailureHint();
     QTimer Timer2; // one-second progress timer, on while an encoder runs
 
     RunSettings m_settings;

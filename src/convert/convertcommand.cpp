@@ -1,5 +1,6 @@
 #include "convert/convertcommand.h"
 
+#include "common/tabtext.h"
 #include "common/terminationwatch.h"
 #include "convert/conversionrun.h"
 #include "convert/runtimeleft.h"
@@ -50,7 +51,9 @@ bool probeAll(ConversionList &list, const QStringList &files, Interruption &inte
 void printRow(QTextStream &out, const ConversionList &list, int row, int total,
               const QString &status, const QString &output)
 {
-    out << row + 1 << '\t' << total << "%\t" << status << '\t' << output << '\n';
+    out << TabText::line({QString::number(row + 1), QString::number(total) + QLatin1Char('%'),
+                          status, output})
+        << '\n';
     if (status != QLatin1String("OK")) {
         const QStringList why = list.toolTip(row).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString &line : why)
@@ -86,6 +89,8 @@ int convertQueue(const QStringList &files, const QString &folder, OptionSet &opt
     }
     ConversionRun run(&list, &options, [caption] { return caption; });
     run.setOutputFolder(folder);
+    run.setFailureHint(QStringLiteral("The encoder's last lines are printed under each failed "
+                                      "file."));
     QEventLoop loop;
     QObject::connect(&interruption.watch, &TerminationWatch::requested, &run, [&] {
         interruption.happened = true;
@@ -184,7 +189,7 @@ int ConvertCommand::run(const QStringList &arguments, QTextStream &out, QTextStr
     ProfileSelection profiles(&options);
     if (!profiles.open())
         return fail(QStringLiteral("cannot read the profile catalogue ") + profiles.databaseFile());
-    const int position = args.profile ? args.profile : Settings::profile();
+    const int position = args.profile ? args.profile : profiles.storedPosition();
     if (position < 1)
         return fail(QStringLiteral("no profile chosen: give --profile N "
                                    "(klevar --list-profiles shows them)"));

@@ -17,7 +17,7 @@ QString cutAtFirstDot(const QString &name)
 bool EncoderFragments::leftOut(const QString &value)
 {
     const QString trimmed = value.trimmed();
-    return trimmed == QLatin1String("Original") || trimmed == OptionNames::NotAvailable;
+    return trimmed == OptionNames::Original || trimmed == OptionNames::NotAvailable;
 }
 
 QString EncoderFragments::videoCodec(const QString &value)
@@ -93,7 +93,9 @@ QString EncoderFragments::audioCodec(const QString &value)
 
 QString EncoderFragments::aspect(const QString &videoCodec, const QString &aspectRatio)
 {
-    if (videoCodec == OptionNames::NotAvailable)
+    // "Original" keeps the display aspect the input has (the scaler carries it over to
+    // a new frame size), as "Original" leaves other options to the input.
+    if (videoCodec == OptionNames::NotAvailable || leftOut(aspectRatio))
         return QStringLiteral(" ");
     return QStringLiteral(" -aspect ") + aspectRatio + QLatin1Char(' ');
 }

@@ -1,5 +1,6 @@
 #include "convert/listprofilescommand.h"
 
+#include "common/tabtext.h"
 #include "profiles/optionset.h"
 #include "profiles/profileselection.h"
 
@@ -16,7 +17,7 @@ int ListProfilesCommand::run(QTextStream &out, QTextStream &err)
     }
     int position = 0;
     for (const ProfileEntry &entry : selection.entries())
-        out << ++position << '\t' << entry.key << '\t' << entry.text << '\n';
+        out << TabText::line({QString::number(++position), entry.key, entry.text}) << '\n';
     out.flush();
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "download/watchinfocommand.h"
 
+#include "common/tabtext.h"
+
 #include "download/inettransfer.h"
 #include "download/pageloader.h"
 #include "download/streamquality.h"
@@ -24,22 +26,10 @@ QString WatchInfoCommand::usage()
 
 QString WatchInfoCommand::escaped(const QString &value)
 {
-    QString text;
-    text.reserve(value.size());
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c == u'\\')
-            text += QStringLiteral("\\\\");
-        else if (c == u'\t')
-            text += QStringLiteral("\\t");
-        else if (c == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n')
-            continue; // CR LF is one line break
-        else if (c == u'\n' || c == u'\r')
-            text += QStringLiteral("\\n");
-        else
-            text += c;
-    }
-    return text;
+    // A page's CR LF is one line break, as is a CR alone.
+    QString text = value;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return TabText::field(text);
 }
 
 std::optional<QString> WatchInfoCommand::fetchPage(const QString &address, QTextStream &err)
@@ -104,7 +94,9 @@ int WatchInfoCommand::run(const QStringList &arguments, QTextStream &out, QTextS
         if (url.isEmpty())
             err << "klevar: the " << info.name << " address cannot be used\n";
         else
-            out << "stream\t" << info.name << '\t' << url.toString(QUrl::FullyEncoded) << '\n';
+            out << TabText::line({QStringLiteral("stream"), info.name,
+                                  url.toString(QUrl::FullyEncoded)})
+                << '\n';
     }
     out.flush();
     err.flush();

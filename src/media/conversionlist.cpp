@@ -108,8 +108,15 @@ QVariant ConversionList::data(const QModelIndex &index, int role) const
     const Item &item = m_rows[index.row()];
     if (role == Qt::DisplayRole)
         return item.columns[index.column()];
-    if (role == Qt::ToolTipRole && !item.toolTip.isEmpty())
-        return item.toolTip;
+    if (role == Qt::ToolTipRole) {
+        // The whole path, which the column may show cut short, then why the row failed.
+        if (index.column() == FileName)
+            return item.toolTip.isEmpty()
+                       ? item.columns[FileName]
+                       : item.columns[FileName] + QStringLiteral("\n\n") + item.toolTip;
+        if (!item.toolTip.isEmpty())
+            return item.toolTip;
+    }
     return {};
 }
 
@@ -121,8 +128,8 @@ QVariant ConversionList::headerData(int section, Qt::Orientation orientation, in
         return caption(Column(section));
     if (role == Qt::TextAlignmentRole) {
         const bool centred = section == End || section == Size;
-        return QVariant::fromValue(Qt::Alignment(centred ? Qt::AlignHCenter : Qt::AlignLeft)
-                                   | Qt::AlignVCenter);
+        return QVariant::fromValue(Qt::Alignment(centred ? Qt::AlignHCenter : Qt::AlignLeft) |
+                                   Qt::AlignVCenter);
     }
     return {};
 }

@@ -1,21 +1,34 @@
 #include "media/conversionlistview.h"
 
+#include "media/columnfit.h"
 #include "media/conversionlist.h"
+#include "media/failurereasonbox.h"
 #include "media/queuecontroller.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <QUrl>
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
-// "End" and "Size" are centred in the cells as in their headers.
+// What a column usually shows, so its first width shows it whole.
+const char *const UsualText[ConversionList::ColumnCount] = {
+    "", "0:00:00", "0:00:00", "1920x1080", "H264", "Processing", "0:00:00", ""};
+
+// "End" and "Size" are centred in the cells as in their headers; a path elides in the
+// middle, where it matters least.
 class ColumnAlignmentDelegate : public QStyledItemDelegate
 {
 public:
@@ -27,6 +40,8 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         if (index.column() == ConversionList::End || index.column() == ConversionList::Size)
             option->displayAlignment = Qt::AlignHCenter | Qt::AlignVCenter;
+        if (index.column() == ConversionList::FileName)
+            option->textElideMode = Qt::ElideMiddle;
     }
 };
 
@@ -63,6 +78,10 @@ ConversionListView::ConversionListView(QWidget *parent) : QTreeView(parent)
     setItemDelegate(new ColumnAlignmentDelegate(this));
     header()->setSectionsClickable(false);
     header()->setStretchLastSection(false);
+    connect(header(), &QHeaderView::sectionResized, this, [this] {
+        if (!m_fitting)
+            m_userSized = true;
+    });
     buildMenu();
 }
 
@@ -74,6 +93,11 @@ void ConversionListView::buildMenu()
     m_convertFailed = m_menu->addAction(QStringLiteral("Convert Failed Files Again"));
     m_convertFailed->setObjectName(QStringLiteral("convertfailed"));
     m_convertFailed->setEnabled(false);
+    m_whyFailed = m_menu->addAction(FailureReasonBox::menuCaption());
+    m_whyFailed->setObjectName(QStringLiteral("whyFailed"));
+    m_whyFailed->setEnabled(false);
+    connect(m_whyFailed, &QAction::triggered, this, &ConversionListView::showFailureReason);
+    connect(m_menu, &QMenu::aboutToShow, this, &ConversionListView::updateMenu);
     m_menu->addSeparator();
     m_play = m_menu->addAction(QStringLiteral("Play Selected File"));
     m_clip = m_menu->addAction(QStringLiteral("Video Clip & WaterMark"));
@@ -86,11 +110,29 @@ void ConversionListView::buildMenu()
     m_import = m_menu->addAction(QStringLiteral("Import Video From Youtube"));
 }
 
-void ConversionListView::setColumnWidths()
+int ConversionListView::columnNeed(int column) const
 {
-    static const int widths[ConversionList::ColumnCount] = {280, 70, 70, 80, 80, 80, 80, 120};
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const int usual = fontMetrics().horizontalAdvance(QString::fromLatin1(UsualText[column]));
+    return qMax(header()->sectionSizeHint(column), usual + margin + 4);
+}
+
+void ConversionListView::fitColumns()
+{
+    if (m_userSized || !model())
+        return;
+    QList<int> needs;
     for (int column = 0; column < ConversionList::ColumnCount; ++column)
+        needs << columnNeed(column);
+    // Before the list is laid out its width means nothing: each column gets what it
+    // needs and the file name twice the widest other.
+    const int natural = std::accumulate(needs.begin() + 1, needs.end(), 0) +
+                        2 * *std::max_element(needs.begin() + 1, needs.end());
+    const QList<int> widths = ColumnFit::widths(isVisible() ? viewport()->width() : natural, needs);
+    m_fitting = true;
+    for (int column = 0; column < widths.size(); ++column)
         header()->resizeSection(column, widths[column]);
+    m_fitting = false;
 }
 
 void ConversionListView::setQueue(QueueController *queue)
@@ -101,7 +143,7 @@ void ConversionListView::setQueue(QueueController *queue)
     setSelectionModel(queue->selectionModel());
     if (own != queue->selectionModel())
         delete own;
-    setColumnWidths();
+    fitColumns();
 
     connect(this, &ConversionListView::filesDropped, queue,
             [this, queue](const QStringList &paths) { queue->addByDrop(paths, window()); });
@@ -166,4 +208,64 @@ void ConversionListView::mousePressEvent(QMouseEvent *event)
     QTreeView::mousePressEvent(event);
     if (event->button() == Qt::RightButton)
         m_menu->popup(event->globalPosition().toPoint());
+}
+
+void ConversionListView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        m_remove->trigger();
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+bool ConversionListView::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        const bool handled = QTreeView::viewportEvent(event);
+        fitColumns();
+        return handled;
+    }
+    if (event->type() != QEvent::ToolTip)
+        return QTreeView::viewportEvent(event);
+    // The model's tooltip (the path, or why the row failed) comes first; otherwise a
+    // text cut short by the column shows whole.
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QModelIndex index = indexAt(help->pos());
+    QString tip = index.data(Qt::ToolTipRole).toString();
+    if (tip.isEmpty() && isElided(index))
+        tip = index.data(Qt::DisplayRole).toString();
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+    return true;
+}
+
+bool ConversionListView::isElided(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return false;
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    return fontMetrics().horizontalAdvance(text) > visualRect(index).width() - margin;
+}
+
+void ConversionListView::updateMenu()
+{
+    const int row = m_queue ? m_queue->selectedRow() : -1;
+    m_whyFailed->setEnabled(row >= 0 && model()->index(row, ConversionList::Status).data() ==
+                                            QStringLiteral("Fail"));
+}
+
+void ConversionListView::showFailureReason()
+{
+    updateMenu();
+    if (!m_whyFailed->isEnabled())
+        return;
+    const ConversionList *list = m_queue->list();
+    const int row = m_queue->selectedRow();
+    FailureReasonBox::showFor(list->text(row, ConversionList::FileName), list->toolTip(row),
+                              window());
 }

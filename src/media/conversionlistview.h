@@ -8,8 +8,8 @@ class QMenu;
 class QueueController;
 
 // The queue as the main window shows it (lvwAudioTracks): one row per file in eight
-// columns, one selected row, files dropped from a file manager, and the context menu
-// popupmenu1 on the right button.
+// columns that fit the list's width, one selected row, files dropped from a file
+// manager, the Delete key, and the context menu popupmenu1 on the right button.
 class ConversionListView : public QTreeView
 {
     Q_OBJECT
@@ -26,6 +26,8 @@ public:
     QAction *convertNowAction() const { return m_convertNow; }
     // Converts the rows marked "Fail" again; enabled while a row is so marked.
     QAction *convertFailedAction() const { return m_convertFailed; }
+    // Shows why the selected row failed; enabled on a failed row.
+    QAction *whyFailedAction() const { return m_whyFailed; }
     QAction *playAction() const { return m_play; }
     QAction *clipAction() const { return m_clip; }
     QAction *addFilesAction() const { return m_addFiles; }
@@ -43,16 +45,24 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     void buildMenu();
-    void setColumnWidths();
+    // Until the user drags a column's edge, the columns follow the list's width.
+    void fitColumns();
+    int columnNeed(int column) const;
+    bool isElided(const QModelIndex &index) const;
+    void showFailureReason();
+    void updateMenu();
     void enableConvertFailed();
 
     QueueController *m_queue = nullptr;
     QMenu *m_menu = nullptr;
     QAction *m_convertNow = nullptr;
     QAction *m_convertFailed = nullptr;
+    QAction *m_whyFailed = nullptr;
     QAction *m_play = nullptr;
     QAction *m_clip = nullptr;
     QAction *m_addFiles = nullptr;
@@ -60,4 +70,6 @@ private:
     QAction *m_clear = nullptr;
     QAction *m_capture = nullptr;
     QAction *m_import = nullptr;
+    bool m_fitting = false;
+    bool m_userSized = false;
 };

@@ -1,5 +1,6 @@
 #include "media/probecommand.h"
 
+#include "common/tabtext.h"
 #include "media/conversionlist.h"
 #include "media/mediaprobe.h"
 
@@ -30,7 +31,7 @@ int ProbeCommand::run(const QStringList &files, QTextStream &out)
         QStringList fields;
         for (ConversionList::Column column : columns)
             fields << list.text(row, column);
-        out << fields.join(QLatin1Char('\t')) << '\n';
+        out << TabText::line(fields) << '\n';
     }
     out.flush();
     // A name that is no readable file still has its row, but the run says it.

@@ -5,6 +5,7 @@
 #include "common/timetext.h"
 #include "media/conversionlist.h"
 #include "media/previewplayer.h"
+#include "media/previewsurface.h"
 #include "preview/previewstate.h"
 
 #include <QEvent>
@@ -26,22 +27,13 @@ qint32 secondsOf(const QString &timeText)
 } // namespace
 
 PreviewPanel::PreviewPanel(Role role, PreviewPlayer *player, QWidget *parent)
-    : QWidget(parent), m_role(role), m_player(player), m_surface(new QWidget(this)),
+    : QWidget(parent), m_role(role), m_player(player), m_surface(new PreviewSurface(player, this)),
       m_slider(new QSlider(Qt::Horizontal, this)),
       LblCurTime(new QLabel(QStringLiteral("0:00:00"), this)),
       SkinLabel10(new QLabel(QStringLiteral("Total time: 0:00:00"), this)), Timer1(new QTimer(this))
 {
     const bool main = role == Role::Main;
     m_surface->setObjectName(main ? QStringLiteral("Text2") : QStringLiteral("Text4"));
-    // The player draws into this window by its X id, so it must be a window of its own.
-    m_surface->setAttribute(Qt::WA_NativeWindow);
-    m_surface->setAttribute(Qt::WA_DontCreateNativeAncestors);
-    m_surface->setAutoFillBackground(true);
-    QPalette black = m_surface->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    m_surface->setPalette(black);
-    m_surface->setMinimumSize(160, 120);
-    m_surface->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     m_slider->setObjectName(main ? QStringLiteral("Slider1") : QStringLiteral("Slider3"));
     m_slider->setRange(0, 100);
@@ -113,7 +105,8 @@ void PreviewPanel::startPlayer(std::optional<qint32> start, PlayerCommand::Blank
     const CommandLine command =
         PlayerCommand::build(m_file, qint64(m_surface->winId()), start, blanks);
     PreviewState::instance().PlayerCommandLine = command.text();
-    m_player->play(command);
+    if (m_player->play(command))
+        m_surface->playerStarted();
 }
 
 void PreviewPanel::startPlaying(const QString &videoTime)

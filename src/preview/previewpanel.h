@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/playercommand.h"
+#include "media/previewsurface.h"
 
 #include <QWidget>
 
@@ -72,8 +73,8 @@ private:
     PreviewPlayer *m_player;
     QString m_file;
     QString m_videoTime;
-    QWidget *m_surface; // Text2 in the main window, Text4 in the editor
-    QSlider *m_slider;  // Slider1 in the main window, Slider3 in the editor
+    PreviewSurface *m_surface; // Text2 in the main window, Text4 in the editor
+    QSlider *m_slider;         // Slider1 in the main window, Slider3 in the editor
     QLabel *LblCurTime;
     QLabel *SkinLabel10; // "Total time:"
     QTimer *Timer1;

@@ -28,6 +28,8 @@ inline const QString AudioChannel = QStringLiteral("Audio Channel");
 inline const QString DisableAudio = QStringLiteral("Disable Audio");
 inline const QString AvSync = QStringLiteral("A/V Sync");
 
+// The value that leaves an option out of the command, so the input's own value holds.
+inline const QString Original = QStringLiteral("Original");
 // The value of a database-fed row whose type offers no choices.
 inline const QString NotAvailable = QStringLiteral("N/A");
 } // namespace OptionNames

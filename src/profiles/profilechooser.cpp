@@ -32,7 +32,7 @@ void ProfileChooser::start()
                                         unreadableMessage(m_selection.databaseFile()),
                                         Desktop::Icon::Critical);
     }
-    m_selection.select(Settings::profile());
+    m_selection.select(m_selection.storedPosition());
     loadSelected();
 }
 
@@ -72,6 +72,11 @@ void ProfileChooser::loadSelected()
 int ProfileChooser::selectedPosition() const
 {
     return ImageCombo1 ? ImageCombo1->currentIndex() + 1 : m_selection.selectedPosition();
+}
+
+QString ProfileChooser::selectedKey() const
+{
+    return ImageCombo1 ? ImageCombo1->currentData().toString() : m_selection.selectedKey();
 }
 
 QString ProfileChooser::selectedCaption() const

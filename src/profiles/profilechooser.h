@@ -30,6 +30,8 @@ public:
     int selectedPosition() const;
     // The text the chooser shows: the running number, ".  " and the type name.
     QString selectedCaption() const;
+    // The selected entry's key ("p017"); empty for none.
+    QString selectedKey() const;
     ProfileSelection &selection() { return m_selection; }
 
     static QString unreadableMessage(const QString &file);

@@ -36,8 +36,9 @@ void ProfileOptions::prolist(OptionSet &options)
     options.addRow(VideoOptions, VideoSize, Kind::List, QString());
     options.addRow(VideoOptions, VideoBitrate, Kind::List, QString());
     options.addRow(VideoOptions, VideoFramerate, Kind::List, QString());
-    options.addRow(VideoOptions, AspectRatio, Kind::List, QStringLiteral("4:3"),
-                   {QStringLiteral("4:3"), QStringLiteral("16:9")});
+    // "Original" keeps the input's own shape; forcing 4:3 squeezed every widescreen input.
+    options.addRow(VideoOptions, AspectRatio, Kind::List, Original,
+                   {Original, QStringLiteral("4:3"), QStringLiteral("16:9")});
 
     options.addRow(AudioOptions, AudioCodec, Kind::List, QString());
     options.addRow(AudioOptions, AudioBitrate, Kind::List, QString());

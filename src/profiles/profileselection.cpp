@@ -1,6 +1,7 @@
 #include "profiles/profileselection.h"
 
 #include "profiles/profileoptions.h"
+#include "settings/settings.h"
 
 ProfileSelection::ProfileSelection(OptionSet *options) : m_options(options) {}
 
@@ -44,4 +45,15 @@ void ProfileSelection::choose(int position)
 {
     select(position);
     LoadProfileOptions();
+}
+
+int ProfileSelection::storedPosition() const
+{
+    const QString key = Settings::profileType();
+    const QList<ProfileEntry> &all = entries();
+    for (qsizetype i = 0; !key.isEmpty() && i < all.size(); ++i) {
+        if (all[i].key == key)
+            return int(i) + 1;
+    }
+    return Settings::profile();
 }

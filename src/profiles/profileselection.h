@@ -27,6 +27,10 @@ public:
     const QList<ProfileEntry> &entries() const { return m_catalogue.entries(); }
     int count() const { return m_catalogue.count(); }
 
+    // The position chosen at the last close: where the stored type's key stands now, or
+    // the stored position when the key is missing or no longer in the catalogue.
+    int storedPosition() const;
+
     // Selects the entry at a 1-based position without touching the options; 0 or a
     // position past the end selects nothing.
     void select(int position);

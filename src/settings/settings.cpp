@@ -57,7 +57,13 @@ int Settings::profile()
     return value >= 1 && value <= 1e9 ? int(std::floor(value)) : 0;
 }
 
-bool Settings::setProfile(int position)
+QString Settings::profileType()
 {
-    return IniFile::write(file(), ProfileSection, ProfileKey, QString::number(position));
+    return IniFile::read(file(), ProfileSection, ProfileTypeKey);
+}
+
+bool Settings::setProfile(int position, const QString &typeKey)
+{
+    return IniFile::write(file(), ProfileSection, ProfileKey, QString::number(position)) &&
+           (typeKey.isEmpty() || IniFile::write(file(), ProfileSection, ProfileTypeKey, typeKey));
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The five settings of settings.dat in the program's folder, each read from the file at
+// The settings of settings.dat in the program's folder, each read from the file at
 // the moment it is needed (nothing is cached, so a change in the settings dialog holds
 // for the next conversion) and interpreted by one rule wherever it is used.
 class Settings
@@ -17,6 +17,11 @@ public:
     static inline const QString ExistedFileKey = QStringLiteral("existedfile");
     static inline const QString AutoShutKey = QStringLiteral("autoshut");
     static inline const QString ThreadKey = QStringLiteral("thread");
+    // The key of the type chosen at the last close ("p006"), beside its position: a
+    // catalogue that gained types before it moves the position, never the key.
+    static inline const QString ProfileTypeKey = QStringLiteral("profiletype");
+    // The main window's place and size at its last close (WindowPlace's text).
+    static inline const QString MainWindowKey = QStringLiteral("mainwindow");
 
     static QString file();
     static QString read(const QString &key);
@@ -33,5 +38,7 @@ public:
     static double threadCount();
     // The 1-based chooser position stored at the last close; 0 for none.
     static int profile();
-    static bool setProfile(int position);
+    // The type's key stored with it; empty for none.
+    static QString profileType();
+    static bool setProfile(int position, const QString &typeKey = QString());
 };

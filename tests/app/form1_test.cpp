@@ -15,9 +15,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -154,7 +157,7 @@ TEST_F(Form1Test, ClosingWritesTheChosenPositionOrNothing)
         w.show();
         w.close();
     }
-    EXPECT_FALSE(QFile::exists(folder.settingsFile()));
+    EXPECT_EQ(IniFile::read(folder.settingsFile(), "set", "profile"), "");
     {
         Form1 w;
         for (int i = 1; i <= 12; ++i)
@@ -365,4 +368,60 @@ TEST_F(Form1Test, AcceptedSettingsShowTheNewOutputFolder)
     });
     action(w, "options")->trigger();
     EXPECT_EQ(w.findChild<QLabel *>("SkinLabel3")->text(), "Video Output Folder: /srv/new place");
+}
+
+TEST_F(Form1Test, TheWindowComesBackWhereItWasAndNeverOffScreen)
+{
+    IniFile::write(folder.settingsFile(), "set", "mykey", "kept");
+    {
+        Form1 w;
+        w.show();
+        w.setGeometry(40, 30, 1000, 600);
+        w.close();
+    }
+    EXPECT_EQ(IniFile::read(folder.settingsFile(), "set", "mainwindow"), "40,30,1000,600");
+    EXPECT_EQ(IniFile::read(folder.settingsFile(), "set", "mykey"), "kept");
+    {
+        Form1 again;
+        EXPECT_EQ(again.geometry(), QRect(40, 30, 1000, 600));
+    }
+    // A place on a screen that is gone comes back onto the one there is.
+    IniFile::write(folder.settingsFile(), "set", "mainwindow", "5000,4000,1000,600");
+    Form1 moved;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_GE(screen.width(), 1000);
+    EXPECT_TRUE(screen.contains(moved.geometry())) << moved.geometry().x();
+    EXPECT_EQ(moved.size(), QSize(1000, 600));
+}
+
+TEST_F(Form1Test, FirstLayoutFitsEveryColumnOfTheList)
+{
+    Form1 w;
+    w.show();
+    auto *list = w.findChild<QTreeView *>("lvwAudioTracks");
+    w.conversionList()->addItem("/home/me/Videos/a rather long folder name/holiday 2024.avi");
+    QCoreApplication::processEvents();
+    QHeaderView *header = list->header();
+    int right = 0;
+    for (int column = 0; column < header->count(); ++column) {
+        right += header->sectionSize(column);
+        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << column;
+        if (column > 0) {
+            EXPECT_GT(header->sectionSize(0), header->sectionSize(column)) << column;
+        }
+    }
+    EXPECT_LE(right, list->viewport()->width());
+}
+
+TEST_F(Form1Test, ConvertNowWithoutAnOutputTypeSaysSoAndStartsNothing)
+{
+    Form1 w; // a first start: no type chosen
+    w.show();
+    w.conversionList()->addItem(folder.file("a.avi"));
+    action(w, "BurnNow")->trigger();
+    const QStringList boxes = FakeDesktop::current().messages();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].startsWith("No output type is chosen.")) << boxes[0].toStdString();
+    EXPECT_FALSE(w.findChild<QWidget *>("Picture4")->isVisible());
+    EXPECT_EQ(w.conversionList()->text(0, ConversionList::Status), "");
 }

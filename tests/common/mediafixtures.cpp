@@ -3,6 +3,7 @@
 #include "common/programfolder.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QRegularExpression>
 
 namespace {
@@ -72,4 +73,20 @@ bool MediaFixtures::hasStream(const QString &path, const QString &kind)
         QStringLiteral("Stream #\\d+:\\d+.*: %1:").arg(kind == QLatin1String("video")
                                                             ? QStringLiteral("Video")
                                                             : QStringLiteral("Audio"))));
+}
+
+QString MediaFixtures::videoShape(const QString &path)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("ffprobe")),
+            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+             QStringLiteral("v:0"), QStringLiteral("-show_entries"),
+             QStringLiteral("stream=width,height,sample_aspect_ratio,display_aspect_ratio"),
+             QStringLiteral("-of"), QStringLiteral("csv=p=0"), path});
+    p.waitForFinished(30000);
+    const QStringList f =
+        QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(QLatin1Char(','));
+    if (f.size() < 4)
+        return {};
+    return QStringLiteral("%1x%2, SAR %3, DAR %4").arg(f[0], f[1], f[2], f[3]);
 }

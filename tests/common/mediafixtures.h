@@ -26,4 +26,7 @@ public:
     static double duration(const QString &path);
     // Whether the file holds a stream of that kind ("video" or "audio").
     static bool hasStream(const QString &path, const QString &kind);
+    // "width x height, SAR a:b, DAR c:d" of the first video stream as the encoder's
+    // probe reads it; empty when there is none.
+    static QString videoShape(const QString &path);
 };

@@ -79,11 +79,12 @@ protected:
         ProfileOptions::prolist(options);
         ASSERT_TRUE(selection.open());
     }
-    QString makeClip(int seconds)
+    QString makeClip(int seconds, const QString &size = QStringLiteral("320x240"))
     {
         const QString clip = media.filePath("clip.avi");
         MediaFixtures::Clip c;
         c.seconds = seconds;
+        c.size = size;
         return MediaFixtures::make(clip, c) ? clip : QString();
     }
 
@@ -176,4 +177,30 @@ TEST_F(CatalogueConversion, WithoutLibopusTheEncodersOwnOpusStandsIn)
     ASSERT_EQ(found.size(), 1);
     EXPECT_TRUE(found[0].startsWith("opus,")) << found[0].toStdString();
     EXPECT_TRUE(found[0].endsWith(" opus")) << found[0].toStdString();
+}
+
+// A widescreen input keeps its shape with the types' defaults; a chosen aspect still rules.
+TEST_F(CatalogueConversion, WidescreenStaysWidescreenUnlessAnAspectIsChosen)
+{
+    const QString clip = makeClip(2, "1280x720");
+    ASSERT_FALSE(clip.isEmpty());
+    const QList<std::pair<QString, QString>> types = {
+        {"MP4 - H264 Video (*.mp4)", "1280x720, SAR 1:1, DAR 16:9"},
+        {"HD MKV - H264 1080p Video (*.mkv)", "1920x1080, SAR 1:1, DAR 16:9"},
+    };
+    for (const auto &[name, shape] : types) {
+        const int position = positionOf(selection, name);
+        ASSERT_GT(position, 0) << name.toStdString();
+        const Converted c = convertWithDefaults(selection, options, position, clip, 2);
+        ASSERT_EQ(c.status, "OK") << c.why.toStdString();
+        EXPECT_EQ(MediaFixtures::videoShape(c.output), shape) << name.toStdString();
+    }
+    // The default survives choosing a type; a forced aspect is what the user asked for.
+    EXPECT_EQ(options.value(OptionNames::VideoOptions, OptionNames::AspectRatio), "Original");
+    options.setValue(OptionNames::VideoOptions, OptionNames::AspectRatio, "4:3");
+    const Converted forced = convertWithDefaults(
+        selection, options, positionOf(selection, "MP4 - H264 Video (*.mp4)"), clip, 2);
+    ASSERT_EQ(forced.status, "OK") << forced.why.toStdString();
+    EXPECT_TRUE(MediaFixtures::videoShape(forced.output).endsWith("DAR 4:3"))
+        << MediaFixtures::videoShape(forced.output).toStdString();
 }

@@ -54,7 +54,7 @@ protected:
         c.seconds = 2;
         c.size = "160x120";
         ASSERT_TRUE(MediaFixtures::make(m_media.filePath("a.avi"), c));
-        ASSERT_TRUE(MediaFixtures::make(m_media.filePath("-b c.avi"), c));
+        ASSERT_TRUE(MediaFixtures::make(m_media.filePath("-b c\t\\d.avi"), c));
     }
     QString media(const QString &name) const { return m_media.filePath(name); }
 
@@ -104,10 +104,12 @@ TEST_F(ConvertCommandTest, ConvertsEachFileAndSaysSoLineByLine)
 {
     const int mp4 = position("(*.mp4)");
     const Result r = convert({"--profile", QString::number(mp4), "--output", m_out.path(),
-                              media("a.avi"), "--", media("-b c.avi")});
+                              media("a.avi"), "--", media("-b c\t\\d.avi")});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, QString("1\t50%\tOK\t%1/a.mp4\n2\t100%\tOK\t%1/-b c.mp4\n").arg(m_out.path()));
-    EXPECT_NEAR(MediaFixtures::duration(m_out.filePath("-b c.mp4")), 2.0, 0.2);
+    // A tab or a backslash in a name is escaped, so the line keeps its four fields.
+    EXPECT_EQ(r.out, QString("1\t50%\tOK\t%1/a.mp4\n2\t100%\tOK\t%1/-b c\\t\\\\d.mp4\n")
+                         .arg(m_out.path()));
+    EXPECT_NEAR(MediaFixtures::duration(m_out.filePath("-b c\t\\d.mp4")), 2.0, 0.2);
     // The first of the lines that tell the time left, before anything is known.
     EXPECT_TRUE(r.err.startsWith("Speed: estimating...  Time left: estimating...\n"))
         << r.err.toStdString();

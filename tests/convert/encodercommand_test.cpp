@@ -195,6 +195,16 @@ TEST_F(EncoderCommandTest, OnlyAnExactNotAvailableCodecDropsAspectAndChannels)
     EXPECT_TRUE(m.contains(" -ac 2 ")) << m.toStdString();
 }
 
+TEST_F(EncoderCommandTest, OriginalAspectLeavesTheAspectOut)
+{
+    ConvertOptions o;
+    o.aspect = "Original";
+    EXPECT_EQ(middle(o), "  -vcodec libx264  -ab 128000 -ac 2  -ar 44100  -b 1500000 -r 25  "
+                         "-ss 10 -t 60 -s 640x480   -acodec libvo_aacenc  ");
+    o.aspect = "4:3";
+    EXPECT_TRUE(middle(o).contains(" -s 640x480  -aspect 4:3  -acodec")) << middle(o).toStdString();
+}
+
 TEST_F(EncoderCommandTest, DisableAudioAddsAnAndKeepsTheAudioOptions)
 {
     ConvertOptions o;

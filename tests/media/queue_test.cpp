@@ -3,19 +3,30 @@
 #include "media/mediaprobe.h"
 #include "media/queuecontroller.h"
 
+#include "media/columnfit.h"
+#include "media/failurereasonbox.h"
+
 #include "common/fakedesktop.h"
 #include "common/programfolder.h"
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 #include <QUrl>
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 class QueueTest : public ::testing::Test
 {
@@ -223,9 +234,10 @@ TEST_F(QueueTest, RightButtonOpensTheContextMenu)
     QStringList entries;
     for (QAction *action : menu->actions())
         entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    EXPECT_EQ(entries, QStringList({"Convert Now!", "Convert Failed Files Again", "-",
-                                    "Play Selected File", "Video Clip & WaterMark", "-",
-                                    "Add Files", "Remove Selected Item", "Clear All Items", "-",
+    EXPECT_EQ(entries, QStringList({"Convert Now!", "Convert Failed Files Again",
+                                    "Show Why It Failed", "-", "Play Selected File",
+                                    "Video Clip & WaterMark", "-", "Add Files",
+                                    "Remove Selected Item", "Clear All Items", "-",
                                     "Capture Video From DV", "Import Video From Youtube"}));
 
     QTest::mouseClick(m_view.viewport(), Qt::MiddleButton, {}, rowCentre(1));
@@ -268,4 +280,101 @@ TEST_F(QueueTest, DoubleClickAndTheClipEntryAskForTheEditor)
     ASSERT_EQ(editor.count(), 2);
     EXPECT_EQ(editor.at(0).at(0).toInt(), 1);
     EXPECT_EQ(editor.at(1).at(0).toInt(), 1);
+}
+
+TEST_F(QueueTest, DeleteRemovesTheSelectedRow)
+{
+    for (const char *name : {"/v/a.avi", "/v/b.avi", "/v/c.avi"})
+        m_list.addItem(name);
+    QTest::keyClick(&m_view, Qt::Key_Delete); // nothing selected
+    EXPECT_EQ(m_list.count(), 3);
+    m_queue.selectRow(1);
+    QTest::keyClick(&m_view, Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(m_list.count(), 3);
+    QTest::keyClick(&m_view, Qt::Key_Delete);
+    EXPECT_EQ(fileNames(), QStringList({"/v/a.avi", "/v/c.avi"}));
+}
+
+TEST_F(QueueTest, AFailedRowShowsWhyInABoxThatCopies)
+{
+    m_list.addItem("/v/good.avi");
+    const int bad = m_list.addItem("/v/bad.avi");
+    m_list.setText(0, ConversionList::Status, "OK");
+    m_list.setText(bad, ConversionList::Status, "Fail");
+    const QString why = "[libx264 @ 0x5581] width not divisible by 2 (161x120)\n"
+                        "Error initializing output stream 0:0";
+    m_list.setToolTip(bad, why);
+    QAction *entry = m_view.whyFailedAction();
+
+    QTest::mousePress(m_view.viewport(), Qt::RightButton, {}, rowCentre(0));
+    EXPECT_FALSE(entry->isEnabled());
+    m_view.popupMenu()->hide();
+    entry->trigger();
+    EXPECT_EQ(m_view.window()->findChild<FailureReasonBox *>(), nullptr);
+
+    QTest::mousePress(m_view.viewport(), Qt::RightButton, {}, rowCentre(bad));
+    EXPECT_TRUE(entry->isEnabled());
+    m_view.popupMenu()->hide();
+    entry->trigger();
+    auto *box = m_view.window()->findChild<FailureReasonBox *>("failureReasonBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    auto *text = box->findChild<QPlainTextEdit *>("reasonText");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->toPlainText(), why);
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_TRUE(text->textInteractionFlags() & Qt::TextSelectableByMouse);
+    box->findChild<QPushButton *>("copyButton")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), why);
+    // The tooltip stays.
+    EXPECT_EQ(m_list.index(bad, ConversionList::Status).data(Qt::ToolTipRole).toString(), why);
+    box->close();
+}
+
+TEST(ColumnFit, TheFileNameTakesTheRestAndStaysTheWidest)
+{
+    const QList<int> needs = {60, 50, 50, 70, 50, 75, 75, 70};
+    const QList<int> roomy = ColumnFit::widths(600, needs);
+    EXPECT_EQ(roomy, QList<int>({160, 50, 50, 70, 50, 75, 75, 70}));
+    for (int room : {500, 400, 200, 40}) {
+        const QList<int> tight = ColumnFit::widths(room, needs);
+        ASSERT_EQ(tight.size(), 8);
+        EXPECT_LE(std::accumulate(tight.begin(), tight.end(), 0), room) << room;
+        for (int column = 1; column < 8; ++column)
+            EXPECT_GT(tight[0], tight[column]) << room << " " << column;
+    }
+}
+
+TEST_F(QueueTest, LongTextsShowWholeOnHoverAndAWidthTheUserSetStays)
+{
+    m_view.resize(620, 300);
+    const QString path = "/media/videos/holidays/2024/the long way round to the sea.avi";
+    const int row = m_list.addItem(path);
+    m_list.setText(row, ConversionList::Format, "A FORMAT NAME FAR TOO LONG FOR ITS COLUMN");
+    QCoreApplication::processEvents();
+    QHeaderView *header = m_view.header();
+
+    const auto tipAt = [&](int column) {
+        const QRect cell = m_view.visualRect(m_list.index(row, column));
+        QHelpEvent help(QEvent::ToolTip, cell.center(),
+                        m_view.viewport()->mapToGlobal(cell.center()));
+        QCoreApplication::sendEvent(m_view.viewport(), &help);
+        const QString tip = QToolTip::isVisible() ? QToolTip::text() : QString();
+        QToolTip::hideText();
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+        return tip;
+    };
+    EXPECT_EQ(tipAt(ConversionList::FileName), path);
+    EXPECT_EQ(tipAt(ConversionList::Format), "A FORMAT NAME FAR TOO LONG FOR ITS COLUMN");
+    m_list.setText(row, ConversionList::Size, "320x240");
+    EXPECT_EQ(tipAt(ConversionList::Size), "");
+
+    // A wider list gives the room to the file name; a column the user sized stays so.
+    m_view.resize(1000, 300);
+    QCoreApplication::processEvents();
+    EXPECT_GT(header->sectionSize(0), 450);
+    header->resizeSection(ConversionList::Format, 200);
+    m_view.resize(700, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(ConversionList::Format), 200);
 }

@@ -8,6 +8,7 @@
 #include "preview/previewpanel.h"
 #include "preview/previewstate.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
@@ -53,6 +54,21 @@ double litShare(const QImage &image)
             lit += qGray(image.pixel(x, y)) > 40;
     }
     return double(lit) / ((image.width() / 2) * (image.height() / 2));
+}
+
+// Whether the X server shows on the surface what the surface paints itself.
+bool showsOwnPicture(QWidget *surface)
+{
+    const QImage shown = grab(surface).convertToFormat(QImage::Format_RGB32);
+    const QImage own = surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (shown.size() != own.size())
+        return false;
+    qint64 different = 0;
+    for (int y = 0; y < own.height(); ++y) {
+        for (int x = 0; x < own.width(); ++x)
+            different += qAbs(qGray(shown.pixel(x, y)) - qGray(own.pixel(x, y))) > 24;
+    }
+    return different < own.width() * own.height() / 100;
 }
 
 bool showsVideo(QWidget *surface, int withinMs)
@@ -244,4 +260,31 @@ TEST_F(Preview, NoPlayerOutlivesItsOwner)
     delete owner;
     EXPECT_EQ(ChildProgram::find(id), nullptr);
     EXPECT_NE(::kill(pid_t(id), 0), 0);
+}
+
+TEST_F(Preview, WhenNoPlayerDrawsTheSurfaceShowsThePlaceholder)
+{
+    QWidget *surface = panel.surface();
+    const QImage placeholder = surface->grab().toImage();
+    EXPECT_GT(litShare(placeholder), 0.0); // the program's picture, not plain black
+    EXPECT_LT(litShare(placeholder), 0.2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return showsOwnPicture(surface); }, 2000));
+
+    panel.playRow(list, 0);
+    ASSERT_TRUE(showsVideo(surface, 3000));
+    const qint32 id = PlayerProcessId;
+    panel.findChild<QPushButton *>("cmdStop")->click();
+    ASSERT_TRUE(playerEnds(id, 3000));
+    // The player's last picture does not stay behind.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return showsOwnPicture(surface); }, 2000));
+    EXPECT_LT(litShare(grab(surface)), 0.2);
+
+    // Nor what a closed dialog uncovers.
+    QDialog dialog;
+    dialog.setGeometry(QRect(surface->mapToGlobal(QPoint(20, 20)), QSize(200, 120)));
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.close();
+    QTest::qWait(300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return showsOwnPicture(surface); }, 2000));
 }

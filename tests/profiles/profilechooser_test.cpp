@@ -74,6 +74,22 @@ TEST_F(ChooserTest, StoredPositionsAreSelectedAgain)
     EXPECT_EQ(chooser.selectedPosition(), 0);
 }
 
+// A catalogue that gained types before the chosen one moves its position; the type's key
+// stored beside the position still finds it. Without a key, or with one the catalogue no
+// longer has, the position decides as before.
+TEST_F(ChooserTest, TheStoredTypeIsFoundByItsKeyWhereverItStandsNow)
+{
+    useTestCatalogue();
+    Settings::setProfile(3, "p1234");
+    ProfileChooser chooser(&ImageCombo1, &options);
+    chooser.start();
+    EXPECT_EQ(chooser.selectedCaption(), "005.  Phone C (*.avi)");
+    EXPECT_EQ(chooser.selectedKey(), "p1234");
+    Settings::setProfile(3, "p9999");
+    chooser.start();
+    EXPECT_EQ(chooser.selectedPosition(), 3);
+}
+
 TEST_F(ChooserTest, UserChoiceRefillsAndThePositionSurvivesARestart)
 {
     useTestCatalogue();
@@ -86,7 +102,7 @@ TEST_F(ChooserTest, UserChoiceRefillsAndThePositionSurvivesARestart)
         EXPECT_EQ(codec(), "x264");
         Q_EMIT ImageCombo1.activated(6);
         EXPECT_EQ(codec(), "xvid");
-        Settings::setProfile(chooser.selectedPosition());
+        Settings::setProfile(chooser.selectedPosition(), chooser.selectedKey());
         chooser.close();
         EXPECT_FALSE(chooser.selection().isOpen());
     }
@@ -105,7 +121,7 @@ TEST_F(ChooserTest, MissingOrUnreadableCatalogueIsToldOnce)
     EXPECT_EQ(ImageCombo1.count(), 0);
     EXPECT_EQ(codec(), NotAvailable);
     EXPECT_EQ(options.value(AudioOptions, SampleRate), NotAvailable);
-    EXPECT_EQ(options.value(VideoOptions, AspectRatio), "4:3");
+    EXPECT_EQ(options.value(VideoOptions, AspectRatio), "Original");
     const auto messages = FakeDesktop::current().callsOf("message");
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].text.contains(folder.file("ct.s3db")));

@@ -49,7 +49,7 @@ TEST_F(OptionsTest, ProlistBuildsTheFourGroupsAndFifteenRows)
                            "Output Duration/Stop Time=00:00:00 ro []",
                            "Video Options/Video Codec= []", "Video Options/Video Size= []",
                            "Video Options/Video Bitrate= []", "Video Options/Video Framerate= []",
-                           "Video Options/Aspect Ratio=4:3 [4:3,16:9]",
+                           "Video Options/Aspect Ratio=Original [Original,4:3,16:9]",
                            "Audio Options/Audio Codec= []", "Audio Options/Audio Bitrate= []",
                            "Audio Options/Sample Rate= []", "Audio Options/Audio Channel=2 [1,2]",
                            "Audio Options/Disable Audio=No [No,Yes]",

@@ -186,6 +186,15 @@ TEST_F(ShippedCatalogueTest, ChoicesTheContainerAndTheCodecCanTake)
             for (const QString &rate : values(type, "samplerate"))
                 EXPECT_TRUE(opusRates.contains(rate)) << name << " " << rate.toStdString();
         }
+        // These containers keep no pixel shape: a default size of another shape than
+        // widescreen would squeeze the widescreen inputs of today.
+        if (type.text.endsWith("(*.flv)") || type.text.endsWith("(*.swf)")) {
+            const QString size = defaultOf(type, "videosize");
+            const int width = size.section('x', 0, 0).toInt();
+            const int height = size.section('x', 1, 1).toInt();
+            EXPECT_TRUE(size == "Original" || qAbs(width * 9 - height * 16) <= width / 20)
+                << name << " " << size.toStdString();
+        }
         if (type.text.endsWith("(*.webm)")) {
             for (const QString &codec : values(type, "videocodec"))
                 EXPECT_TRUE(QSet<QString>({"vp8", "VP9", "AV1"}).contains(codec)) << name;
