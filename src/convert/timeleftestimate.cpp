@@ -24,7 +24,6 @@ void TimeLeftEstimate::rowStarted(int index, double now)
     m_rowSampled = false;
     m_rowMedia = 0;
     m_sampleTime = now;
-    m_rowStart = now;
     if (!m_runStart)
         m_runStart = now;
 }
@@ -35,11 +34,14 @@ void TimeLeftEstimate::encoded(double mediaSeconds, double now)
         return;
     const double elapsed = now - m_sampleTime;
     const double pace = (mediaSeconds - m_rowMedia) / elapsed;
-    if (!m_speedSettled) {
-        // The first seconds: the row's average, so that a first line that says nothing
-        // yet (time 0) does not weigh on the speed for long.
-        m_speed = mediaSeconds / (now - m_rowStart);
-        m_speedSettled = now - m_rowStart >= SmoothingSeconds;
+    const double running = now - *m_runStart;
+    if (running < FirstSeconds) {
+        // An encoder's first lines tell little (a look-ahead holds frames back): a speed
+        // from them would promise hours.
+    } else if (!m_speedSettled) {
+        // Until there is enough to smooth, the run's average.
+        m_speed = (m_doneMedia + mediaSeconds) / running;
+        m_speedSettled = running >= SmoothingSeconds;
     } else if (m_rowSampled) {
         // The first line of a row also covers the encoder's start: not a pace of encoding.
         const double weight = 1.0 - std::exp(-elapsed / SmoothingSeconds);
@@ -68,7 +70,7 @@ double TimeLeftEstimate::length(int index) const
 
 std::optional<double> TimeLeftEstimate::runPace() const
 {
-    if (!m_runStart || m_sampleTime <= *m_runStart)
+    if (!m_runStart || m_sampleTime - *m_runStart < FirstSeconds)
         return std::nullopt;
     const double media = m_doneMedia + m_rowMedia;
     if (media <= 0)

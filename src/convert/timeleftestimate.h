@@ -10,8 +10,8 @@
 // nothing here reads a clock, so every figure follows from what it was told.
 //
 // The speed shown is the encoder's recent pace, smoothed over a few seconds so that one
-// slow status line does not make it jump; until a row has run that long, it is the
-// row's average. The current row's time left divides what is
+// slow status line does not make it jump; until the run has gone on that long, it is the
+// run's average. Nothing is estimated in the run's first second. The current row's time left divides what is
 // left of it by that pace. The rows after it are divided by the pace of the whole run
 // so far, media converted per second of wall time since the first row began: that pace
 // already holds what a row costs besides encoding (starting the encoder, writing the
@@ -20,6 +20,8 @@ class TimeLeftEstimate
 {
 public:
     static constexpr double SmoothingSeconds = 5.0;
+    // Until the run has been going this long, nothing is estimated.
+    static constexpr double FirstSeconds = 1.0;
 
     // The run's rows in the order they convert, each its clip length in seconds; a length
     // of 0 or less is unknown. Forgets the previous run.
@@ -56,8 +58,7 @@ private:
     bool m_inRow = false;
     bool m_rowSampled = false; // the current row has had a status line
     std::optional<double> m_speed;
-    bool m_speedSettled = false; // the speed has SmoothingSeconds of a row behind it
-    double m_rowStart = 0;
+    bool m_speedSettled = false; // the run has SmoothingSeconds behind it
     std::optional<double> m_runStart;
     double m_doneMedia = 0;  // of the finished rows
     double m_rowMedia = 0;   // of the current row

@@ -24,6 +24,9 @@ TEST(TimeLeftEstimate, EstimatingUntilTheEncoderHasToldSomething)
     e.begin({30, 30});
     e.rowStarted(0, 0);
     EXPECT_EQ(e.timeLeftText(3), "estimating...");
+    // The first second's lines are not trusted.
+    e.encoded(0, 0.5);
+    EXPECT_EQ(e.speedText(), "estimating...");
     // Nothing written yet: a speed of nothing, but no pace to divide by.
     e.encoded(0, 1);
     EXPECT_EQ(e.speedText(), "0.00x");
@@ -99,7 +102,8 @@ TEST(TimeLeftEstimate, RowsOfUnknownLengthMakeTheQueueALowerBound)
     e.rowStarted(1, 3);
     e.encoded(2, 4);
     // Still a row of unknown length to come.
-    EXPECT_EQ(e.timeLeftText(4), "0:00:09 / queue at least 0:00:16");
+    // Not yet 5 s into the run: the speed is the run's average, 6 s in 4 s.
+    EXPECT_EQ(e.timeLeftText(4), "0:00:12 / queue at least 0:00:19");
     e.rowFinished(true, 13);
     e.rowStarted(2, 13);
     e.rowFinished(true, 14);
