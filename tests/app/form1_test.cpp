@@ -3,6 +3,7 @@
 #include "common/fakedesktop.h"
 #include "common/mediafixtures.h"
 #include "common/programfolder.h"
+#include "convert/conversionrun.h"
 #include "media/conversionlist.h"
 #include "media/mediaprobe.h"
 #include "media/queuecontroller.h"
@@ -325,35 +326,21 @@ TEST_F(Form1Test, ConvertNowConvertsTheQueueWithTheChosenProfile)
     EXPECT_FALSE(w.findChild<QWidget *>("Picture4")->isVisible());
 }
 
-TEST_F(Form1Test, TheListsFailedEntryConvertsOnlyTheFailedFiles)
+TEST_F(Form1Test, TheListsFailedEntryStartsARunOfTheFailedRows)
 {
-    IniFile::write(folder.settingsFile(), "set", "outputfolder", folder.path() + "out");
-    QDir().mkpath(folder.path() + "out");
     Form1 w;
-    w.show();
-    const QString done = folder.file("done.avi"), failed = folder.file("failed.avi");
-    ASSERT_TRUE(MediaFixtures::make(done, 2) && MediaFixtures::make(failed, 2));
-    w.queue()->probe()->AddVideoFile(done);
-    w.queue()->probe()->AddVideoFile(failed);
-    QTRY_COMPARE_WITH_TIMEOUT(w.conversionList()->text(1, ConversionList::End), QString("0:00:02"),
-                              20000);
-    const int mp4 = w.profileChooser()->findText("MP4", Qt::MatchContains);
-    ASSERT_GE(mp4, 0);
-    w.profileChooser()->setCurrentIndex(mp4);
-    Q_EMIT w.profileChooser()->activated(mp4);
     auto *again = w.findChild<QAction *>("convertfailed");
     ASSERT_TRUE(again);
-    EXPECT_FALSE(again->isEnabled());
+    for (const char *name : {"a.avi", "b.avi"})
+        w.conversionList()->addItem(folder.file(name));
     w.conversionList()->setText(0, ConversionList::Status, "OK");
     w.conversionList()->setText(1, ConversionList::Status, "Fail");
     ASSERT_TRUE(again->isEnabled());
+    w.profileChooser()->setCurrentIndex(w.profileChooser()->findText("MP4", Qt::MatchContains));
     again->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(FakeDesktop::current().messages(),
-                              QStringList{"Conversion completed!"}, 60000);
-    EXPECT_EQ(w.conversionList()->text(1, ConversionList::Status), "OK");
-    EXPECT_TRUE(QFile::exists(folder.path() + "out/failed.mp4"));
-    EXPECT_FALSE(QFile::exists(folder.path() + "out/done.mp4"));
-    EXPECT_FALSE(again->isEnabled());
+    EXPECT_TRUE(w.conversionRun()->isRunning());
+    EXPECT_EQ(w.conversionRun()->rows(), QList<int>({1}));
+    w.conversionRun()->stop();
 }
 
 TEST_F(Form1Test, AcceptedSettingsShowTheNewOutputFolder)
