@@ -16,10 +16,10 @@ import tempfile
 import time
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
-spec = importlib.util.spec_from_file_location(
+found = importlib.util.spec_from_file_location(
     "shot", os.path.join(os.path.dirname(os.path.abspath(__file__)), "screenshot-run.py"))
-shot = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(shot)
+shot = importlib.util.module_from_spec(found)
+found.loader.exec_module(shot)
 shot.DISPLAY = ":93"
 
 
