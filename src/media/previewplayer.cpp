@@ -54,5 +54,5 @@ void PreviewPlayer::stopAll()
 {
     const auto players = findChildren<ChildProgram *>(Qt::FindDirectChildrenOnly);
     for (ChildProgram *player : players)
-        player->stopNow(2000);
+        player->stopNow();
 }
