@@ -85,7 +85,11 @@ TEST_F(ScreenWindow, RecordsTheScreenIntoAPlayableFileWhilePreviewingIt)
         QRegularExpression("^(\\d+) frames \\((\\d+) dropped\\) - (\\d+\\.\\d\\d) sec\\.$")
             .match(label);
     ASSERT_TRUE(m.hasMatch()) << label.toStdString();
-    EXPECT_NEAR(MediaFixtures::duration(file), 3.0, 0.6);
+    // Stopped once the statistics passed 3 s: at least that much, and what a busy machine
+    // adds before the encoder has read its quit key.
+    const double seconds = MediaFixtures::duration(file);
+    EXPECT_GE(seconds, 2.9);
+    EXPECT_LE(seconds, 4.5);
     EXPECT_NEAR(double(frameCount(file)), m.captured(1).toDouble(), 2.0);
     EXPECT_NEAR(m.captured(3).toDouble(), MediaFixtures::duration(file), 0.1);
     EXPECT_EQ(filesIn(dir.path()), QStringList({"my capture.avi"}));
