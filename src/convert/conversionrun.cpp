@@ -1,7 +1,6 @@
 #include "convert/conversionrun.h"
 
 #include "common/appfolder.h"
-#include "common/processwindows.h"
 #include "convert/encoderlog.h"
 #include "convert/encoderstatistics.h"
 #include "media/conversionlist.h"
@@ -156,7 +155,6 @@ bool ConversionRun::startEncoder()
     const bool running =
         m_job->start(m_command.commandLine.program(),
                      writingTo(m_capabilities.adapt(m_command), m_output.partPath()));
-    EncoderProcessId = running ? qint32(m_job->processId()) : 0;
     m_elapsed = 0;
     Q_EMIT elapsedChanged(0);
     Timer2.start();
@@ -329,7 +327,6 @@ void ConversionRun::detachJob(bool wait)
         return;
     ChildProgram *job = m_job;
     m_job = nullptr;
-    EncoderProcessId = 0;
     disconnect(job, nullptr, this, nullptr);
     if (wait)
         delete job; // waits for a running encoder to end

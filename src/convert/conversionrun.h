@@ -61,6 +61,8 @@ public:
     int totalProgress() const { return m_total; }
     int trackProgress() const { return m_track; }
     int elapsedSeconds() const { return m_elapsed; }
+    // The encoder of the row being converted; 0 while none runs.
+    qint64 encoderProcessId() const { return m_job ? m_job->processId() : 0; }
 
 public Q_SLOTS:
     // Starts a run; nothing happens when one is running or the list is empty.

@@ -13,6 +13,7 @@ PreviewPlayer::~PreviewPlayer()
 
 bool PreviewPlayer::play(const CommandLine &command)
 {
+    m_lastCommandText = command.text();
     stop();
     auto *player = new ChildProgram(this);
     player->setWorkingFolder(AppFolder());
@@ -24,7 +25,7 @@ bool PreviewPlayer::play(const CommandLine &command)
     });
     if (!player->start(command))
         return false;
-    PlayerProcessId = qint32(player->processId());
+    m_lastStartedId = player->processId();
     m_current = player;
     return true;
 }

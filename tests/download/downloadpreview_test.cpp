@@ -1,6 +1,5 @@
 #include "common/childprogram.h"
 #include "common/mediafixtures.h"
-#include "common/processwindows.h"
 #include "common/programfolder.h"
 #include "download/formyutobe.h"
 #include "download/previewframe.h"
@@ -71,7 +70,7 @@ TEST(DownloaderPreview, ThePlayerDrawsTheStreamIntoThePanel)
     EXPECT_EQ(window.previewFrame()->pos(), QPoint(20, 30));
     EXPECT_TRUE(QTest::qWaitFor([surface] { return colourShare(surface) > 0.3; }, 8000));
 
-    const qint32 id = PlayerProcessId;
+    const qint64 id = player.lastStartedId();
     ASSERT_NE(ChildProgram::find(id), nullptr);
     window.close();
     EXPECT_TRUE(QTest::qWaitFor([id] { return ChildProgram::find(id) == nullptr; }, 10000));

@@ -1,6 +1,5 @@
 #include "common/childprogram.h"
 #include "common/fakedesktop.h"
-#include "common/processwindows.h"
 #include "common/programfolder.h"
 #include "download/formyutobe.h"
 #include "download/previewframe.h"
@@ -190,12 +189,12 @@ TEST_F(Window, EachQualityDownloadsUnderItsNameAfterTheQuestion)
 TEST_F(Window, NoPlaysInThePanelWhichMovesAsTold)
 {
     getDirectLink({34, 35});
-    const qint32 before = PlayerProcessId;
+    const qint64 before = player.lastStartedId();
     FakeDesktop::current().yesNoAnswers.enqueue(false);
     button("getHDH")->click();
     auto *frame = window.previewFrame();
     EXPECT_EQ(frame->pos(), QPoint(16, 8));
-    EXPECT_NE(PlayerProcessId, before);
+    EXPECT_NE(player.lastStartedId(), before);
     EXPECT_EQ(frame->surface()->toolTip(), "Preview of Big Buck Bunny");
     EXPECT_EQ(QDir(folder.path()).entryList({"*.flv*"}), QStringList());
 
@@ -205,7 +204,7 @@ TEST_F(Window, NoPlaysInThePanelWhichMovesAsTold)
     EXPECT_EQ(frame->pos(), QPoint(533, 30));
 
     // "X" only hides the panel; closing the window stops the player.
-    const qint32 id = PlayerProcessId;
+    const qint64 id = player.lastStartedId();
     window.close();
     EXPECT_TRUE(QTest::qWaitFor([id] { return ChildProgram::find(id) == nullptr; }, 10000));
 }
