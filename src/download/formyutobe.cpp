@@ -34,7 +34,6 @@ namespace {
 const QString QuestionTitle = QStringLiteral("Download/Play");
 const QString QuestionText = QStringLiteral("Do you want Download or Play this video?\n"
                                             "Click yes to Download, No to Play");
-constexpr int HiddenLeftTwips = 8000;
 
 QLabel *valueLabel(const char *name, QWidget *parent)
 {
@@ -76,8 +75,7 @@ Formyutobe::Formyutobe(PreviewPlayer *player, QWidget *parent)
     }
     connect(cmdPR, &QPushButton::clicked, this, &Formyutobe::previewPressed);
     connect(cmdCLose, &QPushButton::clicked, this, &QDialog::close);
-    connect(frmPR, &PreviewFrame::hideRequested, this,
-            [this] { frmPR->move(pixels(HiddenLeftTwips), frmPR->y()); });
+    connect(frmPR, &PreviewFrame::hideRequested, frmPR, &QWidget::hide);
 
     Skin::apply(this);
     resize(pixels(WidthTwips), pixels(HeightTwips));
@@ -135,9 +133,10 @@ void Formyutobe::buildWindow()
     layout->addLayout(status);
     layout->addWidget(m_bar);
 
-    // The preview panel lies over the window and starts out of sight.
+    // The preview panel lies over the window and shows only while it is used.
     frmPR = new PreviewFrame(this);
-    frmPR->setGeometry(pixels(HiddenLeftTwips), pixels(120), 440, 280);
+    frmPR->setGeometry(pixels(240), pixels(120), 440, 280);
+    frmPR->hide();
 }
 
 QWidget *Formyutobe::buildDetails()
@@ -271,17 +270,13 @@ void Formyutobe::showDetails()
 
 bool Formyutobe::showPicture(const QString &path)
 {
-    try {
-        qint32 width = -1;
-        qint32 height = -1;
-        const QImage picture = LoadPictureFile(path, width, height, 0, false);
-        const QSize room = picTitle->contentsRect().size();
-        picTitle->setPixmap(QPixmap::fromImage(
-            picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-        return true;
-    } catch (const PictureLoadError &) {
+    const LoadedPicture loaded = LoadPictureFile(path, -1, -1, 0, false);
+    if (!loaded.ok())
         return false; // the picture shown before stays
-    }
+    const QSize room = picTitle->contentsRect().size();
+    picTitle->setPixmap(QPixmap::fromImage(
+        loaded.picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    return true;
 }
 
 void Formyutobe::qualityPressed(StreamQuality quality)
@@ -351,6 +346,7 @@ void Formyutobe::LoadFLVPlayer(const QUrl &link)
 void Formyutobe::moveFrame(int leftTwips, int topTwips)
 {
     frmPR->move(pixels(leftTwips), pixels(topTwips));
+    frmPR->show();
     bringFrameToFront();
 }
 

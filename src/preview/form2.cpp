@@ -240,15 +240,11 @@ void Form2::showPlaceholder()
 
 bool Form2::showPicture(const QString &fileName)
 {
-    qint32 width = -1;
-    qint32 height = -1;
-    try {
-        const QImage picture = LoadPictureFile(
-            fileName, width, height, colourCode(palette().color(QPalette::Window)), false);
-        Image1->setPixmap(QPixmap::fromImage(picture));
-    } catch (const PictureLoadError &) {
+    const LoadedPicture loaded =
+        LoadPictureFile(fileName, -1, -1, colourCode(palette().color(QPalette::Window)), false);
+    if (!loaded.ok())
         return false;
-    }
+    Image1->setPixmap(QPixmap::fromImage(loaded.picture));
     return true;
 }
 
