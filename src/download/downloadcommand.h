@@ -21,7 +21,6 @@ public:
         QString error; // why the arguments cannot be used; empty when they can
     };
     static Arguments parse(const QStringList &arguments);
-    static QString usage();
 
     // Progress rewritten in place (a terminal) or one line each half second.
     void setLiveProgress(bool live) { m_live = live; }

@@ -1,5 +1,6 @@
 #include "download/watchinfocommand.h"
 
+#include "common/argumentreader.h"
 #include "common/tabtext.h"
 
 #include "download/inettransfer.h"
@@ -10,19 +11,6 @@
 
 #include <QEventLoop>
 #include <QTextStream>
-
-QString WatchInfoCommand::usage()
-{
-    return QStringLiteral(
-        "  --watch-info URL\n"
-        "        Read a YouTube watch page as \"Get Direct Link\" does and print its\n"
-        "        details, one \"name<TAB>value\" line each (title, author, published,\n"
-        "        category, length, rating, id, thumbnail, description; tabs, line breaks\n"
-        "        and backslashes written as \\t, \\n and \\\\), then one\n"
-        "        \"stream<TAB>QUALITY<TAB>address\" line per quality the page offers (mp4,\n"
-        "        hd-low, hd-high, flv), with the address as it is requested. Exits with 0\n"
-        "        when the page was read, 1 when it could not be loaded, 2 on a usage error.\n");
-}
 
 QString WatchInfoCommand::escaped(const QString &value)
 {
@@ -58,16 +46,12 @@ std::optional<QString> WatchInfoCommand::fetchPage(const QString &address, QText
 
 int WatchInfoCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    QStringList rest = arguments;
-    if (rest.value(0) == QLatin1String("--"))
-        rest.removeFirst();
-    if (rest.size() != 1 ||
-        (arguments.value(0) != QLatin1String("--") && rest[0].startsWith(QLatin1Char('-')))) {
-        err << "klevar: --watch-info takes one address\n";
-        err.flush();
-        return 2;
-    }
-    const std::optional<QString> page = fetchPage(rest[0], err);
+    const ArgumentReader reader(arguments);
+    if (!reader.error().isEmpty())
+        return ArgumentReader::refuse(err, reader.error());
+    if (reader.plain().size() != 1)
+        return ArgumentReader::refuse(err, QStringLiteral("--watch-info takes one address"));
+    const std::optional<QString> page = fetchPage(reader.plain().first(), err);
     if (!page)
         return 1;
 

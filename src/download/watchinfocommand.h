@@ -14,7 +14,6 @@ struct VideoDetails;
 class WatchInfoCommand
 {
 public:
-    static QString usage();
     // Tabs, line breaks and backslashes as "\t", "\n" and "\\": one value, one line.
     static QString escaped(const QString &value);
     // Fetches the page, waiting here; nothing when it could not be loaded (the reason

@@ -14,8 +14,24 @@
 class ProcessKeys : public ::testing::Test
 {
 protected:
+    // Starts one of the program's folder's programs; its merged output gathers in m_said.
+    bool start(const char *program, const QString &options, const QString &file)
+    {
+        QObject::connect(&m_child, &ChildProgram::outputReceived,
+                         [this](const QString &text) { m_said += text; });
+        CommandLine command;
+        command.addBare(m_folder.file(QString::fromLatin1(program)))
+            .addText(options)
+            .addQuoted(file);
+        return m_child.start(command);
+    }
+    bool type(ProcessWindows::Key key) { return m_child.write(ProcessWindows::keyText(key)); }
+
     ProgramFolder m_folder;
     QTemporaryDir m_dir;
+    QString m_said; // outlives the child, which may still speak while it is stopped
+    ChildProgram m_child;
+    QSignalSpy m_finished{&m_child, &ChildProgram::finished};
 };
 
 namespace {
@@ -39,53 +55,35 @@ TEST_F(ProcessKeys, PlayerPausesOnSpaceAndQuitsOnQ)
     clip.size = QStringLiteral("160x120");
     ASSERT_TRUE(MediaFixtures::make(file, clip));
 
-    ChildProgram player;
-    QString output;
-    QObject::connect(&player, &ChildProgram::outputReceived,
-                     [&](const QString &text) { output += text; });
-    QSignalSpy finished(&player, &ChildProgram::finished);
-    CommandLine command;
-    command.addBare(m_folder.file(QStringLiteral("mp.dll")))
-        .addText(QStringLiteral(" -identify -vo null -ao null "))
-        .addQuoted(file);
-    ASSERT_TRUE(player.start(command));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return lastPlayerPosition(output) >= 0.5; }, 10000));
+    ASSERT_TRUE(start("mp.dll", " -identify -vo null -ao null ", file));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lastPlayerPosition(m_said) >= 0.5; }, 10000));
 
-    ASSERT_TRUE(player.write(ProcessWindows::keyText(ProcessWindows::KeySpace)));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return output.contains("PAUSE"); }, 5000));
-    const double pausedAt = lastPlayerPosition(output);
+    ASSERT_TRUE(type(ProcessWindows::KeySpace));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_said.contains("PAUSE"); }, 5000));
+    const double pausedAt = lastPlayerPosition(m_said);
     QTest::qWait(1500);
-    EXPECT_EQ(finished.count(), 0);
-    EXPECT_DOUBLE_EQ(lastPlayerPosition(output), pausedAt);
+    EXPECT_EQ(m_finished.count(), 0);
+    EXPECT_DOUBLE_EQ(lastPlayerPosition(m_said), pausedAt);
 
-    player.write(ProcessWindows::keyText(ProcessWindows::KeyQ));
-    ASSERT_TRUE(finished.wait(5000));
-    EXPECT_TRUE(output.contains("ID_EXIT=QUIT"));
-    EXPECT_EQ(player.exitCode(), 0);
+    type(ProcessWindows::KeyQ);
+    ASSERT_TRUE(m_finished.wait(5000));
+    EXPECT_TRUE(m_said.contains("ID_EXIT=QUIT"));
+    EXPECT_EQ(m_child.exitCode(), 0);
     EXPECT_LT(pausedAt, 5.0);
     // The program has ended: a key for it goes nowhere.
-    EXPECT_FALSE(player.write(ProcessWindows::keyText(ProcessWindows::KeyQ)));
+    EXPECT_FALSE(type(ProcessWindows::KeyQ));
 }
 
 TEST_F(ProcessKeys, EncoderEndsCleanlyOnQWithAPlayableFile)
 {
     const QString output = m_dir.filePath(QStringLiteral("stopped.mkv"));
-    ChildProgram encoder;
-    QString said;
-    QObject::connect(&encoder, &ChildProgram::outputReceived,
-                     [&](const QString &text) { said += text; });
-    QSignalSpy finished(&encoder, &ChildProgram::finished);
-    CommandLine command;
-    command.addBare(m_folder.file(QStringLiteral("fp.dll")))
-        .addText(QStringLiteral(" -hide_banner -y -re -f lavfi -i testsrc=size=160x120:rate=25 "
-                                "-t 60 "))
-        .addQuoted(output);
-    ASSERT_TRUE(encoder.start(command));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return said.contains("time=00:00:01"); }, 10000));
+    ASSERT_TRUE(start(
+        "fp.dll", " -hide_banner -y -re -f lavfi -i testsrc=size=160x120:rate=25 -t 60 ", output));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_said.contains("time=00:00:01"); }, 10000));
 
-    ASSERT_TRUE(encoder.write(ProcessWindows::keyText(ProcessWindows::KeyQ)));
-    ASSERT_TRUE(finished.wait(10000));
-    EXPECT_EQ(encoder.exitCode(), 0);
+    ASSERT_TRUE(type(ProcessWindows::KeyQ));
+    ASSERT_TRUE(m_finished.wait(10000));
+    EXPECT_EQ(m_child.exitCode(), 0);
     const double seconds = MediaFixtures::duration(output);
     EXPECT_GT(seconds, 0.5);
     EXPECT_LT(seconds, 30.0);

@@ -105,11 +105,11 @@ TEST_F(MediaProbeTest, FilesThatYieldNothingStillHaveTheirRows)
     EXPECT_EQ(m_list.text(2, ConversionList::Size), "320x240");
 
     // The command-line probe prints every row but says that not all were files.
-    QString printed;
-    QTextStream out(&printed);
-    EXPECT_EQ(ProbeCommand().run({path("corrupt.avi"), good}, out), 0);
-    EXPECT_EQ(ProbeCommand().run({good, path("missing.mkv")}, out), 1);
-    EXPECT_EQ(ProbeCommand().run({good, m_dir.path()}, out), 1);
+    QString printed, said;
+    QTextStream out(&printed), err(&said);
+    EXPECT_EQ(ProbeCommand().run({path("corrupt.avi"), good}, out, err), 0);
+    EXPECT_EQ(ProbeCommand().run({good, path("missing.mkv")}, out, err), 1);
+    EXPECT_EQ(ProbeCommand().run({good, m_dir.path()}, out, err), 1);
     EXPECT_EQ(printed.count('\n'), 6);
 }
 
