@@ -21,6 +21,7 @@ cmake -S "$here" -B "$build" "${launcher[@]}" -DCMAKE_BUILD_TYPE=None \
 cmake --build "$build" -j"$(nproc)" --target klevar program_folder desktop_files >&2
 
 desktop-file-validate "$here/packaging/klevar.desktop" >&2
+appstreamcli validate --no-net "$here/packaging/klevar.metainfo.xml" >&2
 deb=$("$here/tools/makedeb.sh" "$build" "$build")
 
 echo "package: lintian $deb" >&2

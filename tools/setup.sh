@@ -16,6 +16,7 @@ packages=(
     sqlite3 fp-utils xchm librsvg2-bin
     dbus
     dpkg-dev
+    appstream  # appstreamcli checks the software centre's entry
 )
 
 packages_only=false
