@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package klevar_VERSION-1_ARCH.deb from this clone: installs what it
 # needs (only what is missing), builds the program in build-package/ with Debian's
 # hardening flags, makes the package there, checks it with lintian, and prints the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Takes docs/finished-run.png: the main window after a run of two files, one converted
 and one that failed, with the end box over it.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Takes docs/time-left.png: the main window while a queue of three files converts, the
 progress panel showing the speed and the time left of the file and of the queue.
 

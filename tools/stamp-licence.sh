@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence line into every source file that lacks it: C++ sources and headers,
 # CMake files, and Python and shell scripts (after their "#!" line). Run it after adding
 # files; tests/packaging/licence_test.cpp fails while one of them lacks the line.

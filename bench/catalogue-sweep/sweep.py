@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every type of the shipped catalogue converts a two-second clip with sound, with the
 type's default options, through `klevar --convert`; the output must read back (its
 streams are found: some containers, SWF, keep no length), a video type must hold a video

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Klevar's conversion of three one-minute clips against the very same encoder runs
 started directly.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Debian package made from this build: what it installs, what it asks for, and
 // that its menu entry and manual page keep up with the program.
 
