@@ -4,6 +4,8 @@
 #include "common/processwindows.h"
 #include "convert/encoderlog.h"
 #include "convert/encoderstatistics.h"
+#include "convert/outputcheck.h"
+#include "convert/runarguments.h"
 #include "media/conversionlist.h"
 #include "media/previewplayer.h"
 #include "settings/settings.h"
@@ -123,12 +125,30 @@ void ConversionRun::startRow()
         completeRun();
         return;
     }
+    if (m_cancelRequested) {
+        cancelPath();
+        return;
+    }
     setTrack(0);
     const QString input = m_list->text(m_row, ConversionList::FileName);
     if (!QFileInfo(input).isFile()) {
         missingInput(input);
         return;
     }
+    // What the file is now, not when it was added: it may have grown since.
+    const quint64 generation = m_generation;
+    MediaFacts::query(AppFolder() + QStringLiteral("fp.dll"), input, this,
+                      [this, generation](const MediaFacts &facts) {
+                          if (generation == m_generation && m_running)
+                              startInspected(facts);
+                      });
+}
+
+void ConversionRun::startInspected(const MediaFacts &facts)
+{
+    m_source = facts;
+    EncoderRow::takeFacts(*m_list, m_row, facts);
+    const QString input = m_list->text(m_row, ConversionList::FileName);
     m_command = BuildEncoderCommand(EncoderRow::fromList(*m_list, m_row), *m_options,
                                     m_profileCaption ? m_profileCaption() : QString(), m_settings);
     Q_EMIT rowStarted(m_row, input, m_command.outputPath);
@@ -155,7 +175,8 @@ bool ConversionRun::startEncoder()
     connect(m_job, &ChildProgram::lineReceived, this, &ConversionRun::encoderLine);
     const bool running =
         m_job->start(m_command.commandLine.program(),
-                     writingTo(m_capabilities.adapt(m_command), m_output.partPath()));
+                     writingTo(RunArguments(m_command, m_capabilities, m_source),
+                               m_output.partPath()));
     EncoderProcessId = running ? qint32(m_job->processId()) : 0;
     m_elapsed = 0;
     Q_EMIT elapsedChanged(0);
@@ -173,18 +194,41 @@ void ConversionRun::encoderEnded(int exitCode, ChildProgram::End end)
     const bool normalExit = end == ChildProgram::End::Exited;
     detachJob(false);
     // The encoder's own verdict counts too: a stop asked for ends with 0 as well.
-    bool ok = normalExit && exitCode == 0 && m_output.isUsable();
+    if (normalExit && exitCode == 0 && m_output.isUsable()) {
+        checkOutput();
+        return;
+    }
+    m_output.discard();
+    if (why.isEmpty()) {
+        why = normalExit ? tr("The encoder wrote no usable output file.")
+                         : tr("The encoder %1 could not be run or did not end by itself.")
+                               .arg(m_command.commandLine.program());
+    }
+    finishRow(false, why);
+}
+
+void ConversionRun::checkOutput()
+{
+    m_checking = true;
+    const quint64 generation = m_generation;
+    OutputCheck::check(m_command.commandLine.program(), m_output.partPath(),
+                       OutputCheck::expected(m_command, m_source), this,
+                       [this, generation](const QString &shortfall) {
+                           if (generation == m_generation && m_running)
+                               outputChecked(shortfall);
+                       });
+}
+
+void ConversionRun::outputChecked(QString why)
+{
+    m_checking = false;
+    bool ok = why.isEmpty();
     if (ok && !m_output.commit(!m_settings.keepExistingFile)) {
         ok = false;
         why = m_output.error();
     }
     if (!ok)
         m_output.discard();
-    if (why.isEmpty()) {
-        why = normalExit ? tr("The encoder wrote no usable output file.")
-                         : tr("The encoder %1 could not be run or did not end by itself.")
-                               .arg(m_command.commandLine.program());
-    }
     finishRow(ok, why);
 }
 
@@ -222,7 +266,8 @@ void ConversionRun::cancel()
     if (!m_running)
         return;
     m_cancelRequested = true;
-    if (m_job)
+    // A row whose output is being read back ends first; the cancel takes the next one.
+    if (!m_checking)
         cancelPath();
 }
 
@@ -235,12 +280,13 @@ void ConversionRun::cancelPath()
     // Asks the encoder to quit, so it closes its file properly; the job ends it if it
     // has not quit after the grace period. What it wrote by then keeps the final name,
     // also when the program closes before the encoder has quit.
-    ChildProgram *job = m_job;
-    job->requestStop();
-    detachJob(false);
-    const auto keepPartial = [output = m_output]() mutable { output.commit(true); };
-    connect(job, &ChildProgram::finished, this, keepPartial);
-    connect(job, &QObject::destroyed, this, keepPartial);
+    if (ChildProgram *job = m_job) {
+        job->requestStop();
+        detachJob(false);
+        const auto keepPartial = [output = m_output]() mutable { output.commit(true); };
+        connect(job, &ChildProgram::finished, this, keepPartial);
+        connect(job, &QObject::destroyed, this, keepPartial);
+    }
     m_running = false;
     message(QStringLiteral("Conversion Canceled by the user!"), Desktop::Icon::Critical);
     endRun(Outcome::Cancelled);
@@ -296,6 +342,7 @@ int ConversionRun::failedRows() const
 void ConversionRun::endRun(Outcome outcome)
 {
     ++m_generation;
+    m_checking = false;
     setTrack(0);
     setTotal(0);
     Q_EMIT finished(outcome);
@@ -306,7 +353,8 @@ void ConversionRun::stop()
     Timer2.stop();
     const bool wasRunning = m_running;
     m_running = false;
-    const bool converting = wasRunning && m_job;
+    const bool converting = wasRunning && (m_job || m_checking);
+    m_checking = false;
     if (converting)
         m_list->setText(m_row, ConversionList::Status, Cancel);
     detachJob(true);

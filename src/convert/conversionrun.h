@@ -7,6 +7,7 @@
 #include "convert/outputfile.h"
 #include "convert/runmessages.h"
 #include "convert/runsettings.h"
+#include "media/mediafacts.h"
 
 #include <QList>
 #include <QObject>
@@ -94,8 +95,11 @@ private:
     int failedRows() const;
     void beginRows(const EncoderCapabilities &capabilities);
     void startRow();
+    void startInspected(const MediaFacts &facts);
     bool startEncoder();
     void encoderEnded(int exitCode, ChildProgram::End end);
+    void checkOutput();
+    void outputChecked(QString why);
     void finishRow(bool ok, const QString &whyFailed);
     void showStatistics(); // Timer2's tick
     void cancelPath();
@@ -121,10 +125,12 @@ private:
     RunSettings m_settings;
     EncoderCapabilities m_capabilities;
     EncoderCommand m_command;
+    MediaFacts m_source; // of the current row's input, as the encoder found it
     OutputFile m_output;
     ChildProgram *m_job = nullptr; // the encoder of the current row
     bool m_running = false;
     bool m_cancelRequested = false;
+    bool m_checking = false; // the current row's output is being read back
     quint64 m_generation = 0; // tells late callbacks of an earlier run apart
     QList<int> m_rows;        // the list rows of this run
     int m_position = 0;       // of the current row in m_rows

@@ -170,7 +170,7 @@ void MediaProbe::finishRow(const Job &job)
     m_list->setText(row, ConversionList::Start, QStringLiteral("0:00:00"));
     m_list->setText(row, ConversionList::End, report.lengthText());
     m_list->setText(row, ConversionList::Size, report.sizeText());
-    m_list->setText(row, ConversionList::Format, report.format.value_or(QString()));
+    m_list->setText(row, ConversionList::Format, report.formatText());
     m_list->setText(row, ConversionList::VideoTime, report.lengthText());
     Q_EMIT rowProbed(row);
 }

@@ -83,6 +83,9 @@ void RunFixture::useFakeEncoder()
                  MediaFixtures::encoder().toUtf8() +
                  "'\n"
                  "for a; do out=$a; done\n"
+                 // What the run asks of a file before and after converting it goes
+                 // to the real encoder: only conversions write statistics.
+                 "case \"$*\" in *-vstats_file*) ;; *) exec \"$real\" \"$@\";; esac\n"
                  "case \"$*\" in\n"
                  "  *tiny*) head -c 50 /dev/zero > \"$out\"; exit 0;;\n"
                  "  *empty*) exit 0;;\n"

@@ -1,0 +1,172 @@
+#include "convert/picturechain.h"
+
+#include "common/rounding.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+const QString Deinterlace = QStringLiteral("bwdif=mode=send_frame:parity=auto:deint=interlaced");
+const QString SquarePixels = QStringLiteral("setsar=1");
+
+QString valueAfter(const QStringList &arguments, const QString &option)
+{
+    const qsizetype at = arguments.indexOf(option);
+    return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString();
+}
+
+// The nearest multiple of step, halves to the even multiple; never below one step.
+int nearestStep(int value, int step)
+{
+    return int(std::max<qint64>(1, roundHalfEven(double(value) / step))) * step;
+}
+
+// To linear light, BT.709 primaries, Hable's curve, then BT.709 in the range players
+// expect, as 8-bit samples of the given chroma.
+QString toneMap(const MediaFacts &source, const QString &format)
+{
+    QString in = QStringLiteral("tin=") + source.transfer;
+    if (source.primaries == QLatin1String("bt2020"))
+        in += QStringLiteral(":pin=bt2020");
+    if (source.matrix == QLatin1String("bt2020nc") || source.matrix == QLatin1String("bt2020c"))
+        in += QStringLiteral(":min=") + source.matrix;
+    return QStringLiteral("zscale=%1:t=linear:npl=100,format=gbrpf32le,zscale=p=bt709,"
+                          "tonemap=tonemap=hable:desat=0,zscale=t=bt709:m=bt709:r=tv,format=%2")
+        .arg(in, format);
+}
+
+QString eightBitFormat(MediaFacts::Chroma chroma)
+{
+    switch (chroma) {
+    case MediaFacts::Chroma::Full:
+        return QStringLiteral("yuv444p");
+    case MediaFacts::Chroma::Half:
+        return QStringLiteral("yuv422p");
+    case MediaFacts::Chroma::Quarter:
+        break;
+    }
+    return QStringLiteral("yuv420p");
+}
+} // namespace
+
+const PictureChain::Encoder *PictureChain::encoder(const QString &name)
+{
+    static const QHash<QString, Encoder> encoders = {
+        {"libx264", {Depth::EightBit420, 2, 2}},    {"libxvid", {Depth::EightBit420, 2, 2}},
+        {"mpeg4", {Depth::EightBit420, 2, 2}},      {"msmpeg4", {Depth::EightBit420, 2, 2}},
+        {"msmpeg4v2", {Depth::EightBit420, 2, 2}},  {"wmv1", {Depth::EightBit420, 2, 2}},
+        {"wmv2", {Depth::EightBit420, 2, 2}},       {"flv", {Depth::EightBit420, 2, 2}},
+        {"mpeg1video", {Depth::EightBit420, 2, 2}}, {"mpeg2video", {Depth::EightBit420, 2, 2}},
+        {"libvpx", {Depth::EightBit420, 2, 2}},     {"libtheora", {Depth::EightBit420, 2, 2}},
+        // H.263 takes only sizes in steps of 4.
+        {"h263", {Depth::EightBit420, 4, 4}},       {"h263p", {Depth::EightBit420, 4, 4}},
+        {"libx265", {Depth::Hdr420, 2, 2}},         {"libvpx-vp9", {Depth::Hdr420, 2, 2}},
+        {"libsvtav1", {Depth::Hdr420, 2, 2}},       {"libaom-av1", {Depth::Hdr420, 2, 2}},
+        {"mjpeg", {Depth::EightBit, 1, 1}},         {"gif", {Depth::EightBit, 1, 1}},
+        // Its 4:2:2 needs an even width.
+        {"huffyuv", {Depth::EightBit, 2, 1}},       {"ffv1", {Depth::Any, 1, 1}},
+        {"ffvhuff", {Depth::Any, 1, 1}},
+    };
+    const auto found = encoders.constFind(name);
+    return found == encoders.constEnd() ? nullptr : &found.value();
+}
+
+PictureChain PictureChain::plan(const QStringList &arguments, const MediaFacts &source)
+{
+    PictureChain chain;
+    const QString name = valueAfter(arguments, QStringLiteral("-vcodec"));
+    if (name.isEmpty() || !source.hasVideo)
+        return chain;
+    // Whatever the encoder, a combed picture and a stretched one are wrong.
+    if (source.isInterlaced())
+        chain.m_filters << Deinterlace;
+    if (const Encoder *known = encoder(name)) {
+        chain.planSize(arguments, source, *known);
+        chain.planColour(source, *known);
+    } else if (!source.statesPixelShape() && arguments.contains(QLatin1String("-s"))) {
+        chain.m_filters << SquarePixels;
+    }
+    return chain;
+}
+
+void PictureChain::planSize(const QStringList &arguments, const MediaFacts &source,
+                            const Encoder &encoder)
+{
+    static const QRegularExpression size(QStringLiteral("^(\\d+)x(\\d+)$"));
+    const QString chosen = valueAfter(arguments, QStringLiteral("-s"));
+    const auto m = size.match(chosen);
+    const int width = m.hasMatch() ? m.captured(1).toInt() : source.width;
+    const int height = m.hasMatch() ? m.captured(2).toInt() : source.height;
+    const int fitWidth = width > 0 ? nearestStep(width, encoder.widthStep) : width;
+    const int fitHeight = height > 0 ? nearestStep(height, encoder.heightStep) : height;
+    const bool refit = fitWidth != width || fitHeight != height;
+    // The scaler keeps the picture's shape through its pixel shape, which it can do only
+    // for a shape it knows: a file that states none has square pixels.
+    if (!source.statesPixelShape() && (!chosen.isEmpty() || refit))
+        m_filters << SquarePixels;
+    if (refit && !chosen.isEmpty())
+        m_frameSize = QStringLiteral("%1x%2").arg(fitWidth).arg(fitHeight);
+    else if (refit)
+        m_filters << QStringLiteral("scale=%1:%2").arg(fitWidth).arg(fitHeight);
+}
+
+void PictureChain::planColour(const MediaFacts &source, const Encoder &encoder)
+{
+    const bool keepsHdr =
+        source.isHdr() && (encoder.depth == Depth::Hdr420 || encoder.depth == Depth::Any);
+    if (source.isHdr() && !keepsHdr) {
+        const bool delivery = encoder.depth != Depth::EightBit;
+        m_filters << toneMap(source, delivery ? QStringLiteral("yuv420p")
+                                              : eightBitFormat(source.chroma()));
+        m_colourTags = {QStringLiteral("-color_primaries"), QStringLiteral("bt709"),
+                        QStringLiteral("-color_trc"),       QStringLiteral("bt709"),
+                        QStringLiteral("-colorspace"),      QStringLiteral("bt709")};
+    } else if (keepsHdr && encoder.depth == Depth::Hdr420) {
+        if (source.pixelFormat != QLatin1String("yuv420p10le"))
+            m_pixelFormat = QStringLiteral("yuv420p10le");
+    } else if (encoder.depth != Depth::EightBit && encoder.depth != Depth::Any &&
+               !source.isEightBit420()) {
+        m_pixelFormat = QStringLiteral("yuv420p");
+    }
+    // The overlay works in 8-bit 4:2:0 unless told to keep what comes.
+    m_overlayKeepsFormat = keepsHdr || encoder.depth == Depth::EightBit ||
+                           encoder.depth == Depth::Any;
+}
+
+bool PictureChain::isEmpty() const
+{
+    return m_filters.isEmpty() && m_pixelFormat.isEmpty() && m_colourTags.isEmpty() &&
+           m_frameSize.isEmpty() && !m_overlayKeepsFormat;
+}
+
+QString PictureChain::graph(const QString &overlay) const
+{
+    const QString over = m_overlayKeepsFormat ? overlay + QStringLiteral(":format=auto") : overlay;
+    if (m_filters.isEmpty())
+        return over;
+    return QStringLiteral("[0:v]") + m_filters.join(QLatin1Char(',')) +
+           QStringLiteral("[picture];[picture][1:v]") + over;
+}
+
+QStringList PictureChain::applyTo(QStringList arguments) const
+{
+    if (isEmpty() || arguments.isEmpty())
+        return arguments;
+    const qsizetype size = arguments.indexOf(QStringLiteral("-s"));
+    if (!m_frameSize.isEmpty() && size >= 0 && size + 1 < arguments.size())
+        arguments[size + 1] = m_frameSize;
+    QStringList added;
+    const qsizetype complex = arguments.indexOf(QStringLiteral("-filter_complex"));
+    if (complex >= 0 && complex + 1 < arguments.size())
+        arguments[complex + 1] = graph(arguments[complex + 1]);
+    else if (!m_filters.isEmpty())
+        added << QStringLiteral("-vf") << m_filters.join(QLatin1Char(','));
+    if (!m_pixelFormat.isEmpty())
+        added << QStringLiteral("-pix_fmt") << m_pixelFormat;
+    added << m_colourTags;
+    for (qsizetype i = 0; i < added.size(); ++i)
+        arguments.insert(arguments.size() - 1, added[i]);
+    return arguments;
+}

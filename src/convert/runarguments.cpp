@@ -1,0 +1,19 @@
+#include "convert/runarguments.h"
+
+#include "convert/encodercapabilities.h"
+#include "convert/encodercommand.h"
+#include "convert/picturechain.h"
+#include "media/mediafacts.h"
+
+QStringList RunArguments(const EncoderCommand &command, const EncoderCapabilities &capabilities,
+                         const MediaFacts &source)
+{
+    QStringList arguments = capabilities.adapt(command);
+    if (command.toFileEnd) {
+        // Paths are full paths, so the only argument that is exactly "-t" is the option.
+        const qsizetype at = arguments.indexOf(QStringLiteral("-t"));
+        if (at > 0 && at + 1 < arguments.size() - 1)
+            arguments.remove(at, 2);
+    }
+    return PictureChain::plan(arguments, source).applyTo(arguments);
+}
