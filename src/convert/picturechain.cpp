@@ -84,7 +84,7 @@ PictureChain PictureChain::plan(const QStringList &arguments, const MediaFacts &
         chain.m_filters << Deinterlace;
     if (const Encoder *known = encoder(name)) {
         chain.planSize(arguments, source, *known);
-        chain.planColour(source, *known);
+        chain.planColour(arguments, source, *known);
     } else if (!source.statesPixelShape() && arguments.contains(QLatin1String("-s"))) {
         chain.m_filters << SquarePixels;
     }
@@ -112,8 +112,10 @@ void PictureChain::planSize(const QStringList &arguments, const MediaFacts &sour
         m_filters << QStringLiteral("scale=%1:%2").arg(fitWidth).arg(fitHeight);
 }
 
-void PictureChain::planColour(const MediaFacts &source, const Encoder &encoder)
+void PictureChain::planColour(const QStringList &arguments, const MediaFacts &source,
+                              const Encoder &encoder)
 {
+    const bool watermark = arguments.contains(QLatin1String("-filter_complex"));
     const bool keepsHdr =
         source.isHdr() && (encoder.depth == Depth::Hdr420 || encoder.depth == Depth::Any);
     if (source.isHdr() && !keepsHdr) {
@@ -124,26 +126,47 @@ void PictureChain::planColour(const MediaFacts &source, const Encoder &encoder)
                         QStringLiteral("-color_trc"),       QStringLiteral("bt709"),
                         QStringLiteral("-colorspace"),      QStringLiteral("bt709")};
     } else if (keepsHdr && encoder.depth == Depth::Hdr420) {
-        if (source.pixelFormat != QLatin1String("yuv420p10le"))
+        // Under a watermark too: the overlay's picture could reach the encoder as RGB.
+        if (source.pixelFormat != QLatin1String("yuv420p10le") || watermark)
             m_pixelFormat = QStringLiteral("yuv420p10le");
     } else if (encoder.depth != Depth::EightBit && encoder.depth != Depth::Any &&
                !source.isEightBit420()) {
         m_pixelFormat = QStringLiteral("yuv420p");
     }
-    // The overlay works in 8-bit 4:2:0 unless told to keep what comes.
-    m_overlayKeepsFormat = keepsHdr || encoder.depth == Depth::EightBit ||
-                           encoder.depth == Depth::Any;
+    m_overlayFormat = overlayFormat(source, keepsHdr, encoder.depth);
+}
+
+// The overlay works in 8-bit 4:2:0 unless told otherwise: what the output keeps, it must
+// keep too.
+QString PictureChain::overlayFormat(const MediaFacts &source, bool keepsHdr, Depth depth)
+{
+    const MediaFacts::Chroma chroma = source.chroma();
+    const bool deep = source.isHighBitDepth() && depth == Depth::Any;
+    if (keepsHdr && depth == Depth::Hdr420)
+        return QStringLiteral("yuv420p10");
+    if (depth != Depth::EightBit && depth != Depth::Any)
+        return {};
+    switch (chroma) {
+    case MediaFacts::Chroma::Full:
+        return deep ? QStringLiteral("auto") : QStringLiteral("yuv444");
+    case MediaFacts::Chroma::Half:
+        return deep ? QStringLiteral("yuv422p10") : QStringLiteral("yuv422");
+    case MediaFacts::Chroma::Quarter:
+        break;
+    }
+    return deep ? QStringLiteral("yuv420p10") : QString();
 }
 
 bool PictureChain::isEmpty() const
 {
     return m_filters.isEmpty() && m_pixelFormat.isEmpty() && m_colourTags.isEmpty() &&
-           m_frameSize.isEmpty() && !m_overlayKeepsFormat;
+           m_frameSize.isEmpty() && m_overlayFormat.isEmpty();
 }
 
 QString PictureChain::graph(const QString &overlay) const
 {
-    const QString over = m_overlayKeepsFormat ? overlay + QStringLiteral(":format=auto") : overlay;
+    const QString over =
+        m_overlayFormat.isEmpty() ? overlay : overlay + QStringLiteral(":format=") + m_overlayFormat;
     if (m_filters.isEmpty())
         return over;
     return QStringLiteral("[0:v]") + m_filters.join(QLatin1Char(',')) +

@@ -46,12 +46,14 @@ private:
     };
     static const Encoder *encoder(const QString &name);
     void planSize(const QStringList &arguments, const MediaFacts &source, const Encoder &encoder);
-    void planColour(const MediaFacts &source, const Encoder &encoder);
+    void planColour(const QStringList &arguments, const MediaFacts &source,
+                    const Encoder &encoder);
+    static QString overlayFormat(const MediaFacts &source, bool keepsHdr, Depth depth);
     QString graph(const QString &overlay) const;
 
     QStringList m_filters;
     QString m_pixelFormat;
     QStringList m_colourTags; // output options that name the colours written
     QString m_frameSize;      // a "-s" value the encoder can take; empty: as given
-    bool m_overlayKeepsFormat = false;
+    QString m_overlayFormat;  // the overlay's own format option; empty: its default
 };

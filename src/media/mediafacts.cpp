@@ -153,6 +153,12 @@ bool MediaFacts::isInterlaced() const
     return !fieldOrder.isEmpty() && fieldOrder != QLatin1String("progressive");
 }
 
+bool MediaFacts::isHighBitDepth() const
+{
+    static const QRegularExpression deep(QStringLiteral("(9|10|12|14|16)(le|be)$"));
+    return deep.match(pixelFormat).hasMatch();
+}
+
 bool MediaFacts::isEightBit420() const
 {
     static const QStringList formats = {QStringLiteral("yuv420p"), QStringLiteral("yuvj420p"),

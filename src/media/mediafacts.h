@@ -49,6 +49,8 @@ public:
     bool isHdr() const;
     // Flagged as interlaced, in either field order.
     bool isInterlaced() const;
+    // More than 8 bits a sample.
+    bool isHighBitDepth() const;
     // 8 bits a sample, chroma halved both ways: what every player plays.
     bool isEightBit420() const;
     enum class Chroma { Quarter, Half, Full }; // 4:2:0, 4:2:2, 4:4:4 (RGB counts as full)

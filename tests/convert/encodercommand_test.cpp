@@ -1,6 +1,9 @@
 #include "common/appfolder.h"
 #include "convert/encodercommand.h"
+#include "convert/encodercapabilities.h"
 #include "convert/encoderfragments.h"
+#include "convert/runarguments.h"
+#include "media/mediafacts.h"
 #include "convertoptions.h"
 
 #include <QDir>
@@ -308,4 +311,37 @@ TEST(OutputPath, ExistingFilesGetNewAddedOrAreOverwritten)
     EXPECT_EQ(EncoderFragments::outputPath(folder, in, ".mp4", false), folder + "/a.mp4");
     // Other extensions do not count.
     EXPECT_EQ(EncoderFragments::outputPath(folder, in, ".avi", true), folder + "/a.avi");
+}
+
+// The user sees the options chosen; what runs also reaches the file's very end and carries
+// the picture chain, and only where the input needs it.
+TEST_F(EncoderCommandTest, WhatRunsChangesOnlyWhereTheInputNeedsIt)
+{
+    OptionSet set;
+    ConvertOptions o;
+    o.videoSize = "Original";
+    o.fill(set);
+    const EncoderCapabilities unknown;
+    const MediaFacts plain = MediaFacts::parse(
+        "  Duration: 00:02:00.50\n  Stream #0:0: Video: mpeg4, yuv420p, 640x480 [SAR 1:1 DAR "
+        "4:3]\n");
+    EncoderRow row = example();
+    const EncoderCommand clip = BuildEncoderCommand(row, set, Mp4Caption, exampleSettings());
+    EXPECT_EQ(RunArguments(clip, unknown, plain), unknown.adapt(clip));
+
+    row.videoTime = "0:01:10"; // no clip end chosen
+    const EncoderCommand whole = BuildEncoderCommand(row, set, Mp4Caption, exampleSettings());
+    EXPECT_EQ(whole.commandLine.text(), clip.commandLine.text());
+    QStringList toTheEnd = unknown.adapt(clip);
+    toTheEnd.remove(toTheEnd.indexOf("-t"), 2);
+    EXPECT_EQ(RunArguments(whole, unknown, plain), toTheEnd);
+
+    const MediaFacts camera = MediaFacts::parse(
+        "  Stream #0:0: Video: h264, yuv422p10le(tv, top first), 720x405, 25 fps\n");
+    const QStringList runs = RunArguments(whole, unknown, camera);
+    EXPECT_EQ(runs.mid(runs.indexOf("-vf"), 2),
+              QStringList({"-vf", "bwdif=mode=send_frame:parity=auto:deint=interlaced,setsar=1,"
+                                  "scale=720:404"}));
+    EXPECT_EQ(runs.mid(runs.indexOf("-pix_fmt"), 2), QStringList({"-pix_fmt", "yuv420p"}));
+    EXPECT_EQ(runs.last(), "/O/a.mp4");
 }

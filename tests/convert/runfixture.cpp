@@ -93,6 +93,7 @@ void RunFixture::useFakeEncoder()
                  "  *silent*) exit 1;;\n"
                  "  *stubborn*) exec sleep 30;;\n"
                  "  *slow*) sleep 2.5;;\n"
+                 "  *cut*) exec \"$real\" -t 1 \"$@\";;\n"
                  "  *realtime*) exec \"$real\" -re \"$@\";;\n"
                  "esac\n"
                  "exec \"$real\" \"$@\"\n");
