@@ -8,7 +8,7 @@
 #include <algorithm>
 
 namespace {
-const QString Deinterlace = QStringLiteral("bwdif=mode=send_frame:parity=auto:deint=interlaced");
+const QString Deinterlace = QStringLiteral("yadif=mode=send_frame:parity=auto:deint=interlaced");
 const QString SquarePixels = QStringLiteral("setsar=1");
 
 QString valueAfter(const QStringList &arguments, const QString &option)

@@ -340,7 +340,7 @@ TEST_F(EncoderCommandTest, WhatRunsChangesOnlyWhereTheInputNeedsIt)
         "  Stream #0:0: Video: h264, yuv422p10le(tv, top first), 720x405, 25 fps\n");
     const QStringList runs = RunArguments(whole, unknown, camera);
     EXPECT_EQ(runs.mid(runs.indexOf("-vf"), 2),
-              QStringList({"-vf", "bwdif=mode=send_frame:parity=auto:deint=interlaced,setsar=1,"
+              QStringList({"-vf", "yadif=mode=send_frame:parity=auto:deint=interlaced,setsar=1,"
                                   "scale=720:404"}));
     EXPECT_EQ(runs.mid(runs.indexOf("-pix_fmt"), 2), QStringList({"-pix_fmt", "yuv420p"}));
     EXPECT_EQ(runs.last(), "/O/a.mp4");
