@@ -6,9 +6,8 @@
 
 #include <memory>
 
-void ChildOutput::collect(const QString &program, const QStringList &arguments,
-                          QObject *context, int limitMs,
-                          const std::function<void(const QString &, bool)> &done)
+void ChildOutput::collect(const QString &program, const QStringList &arguments, QObject *context,
+                          int limitMs, const std::function<void(const QString &, bool)> &done)
 {
     auto *child = new ChildProgram(context);
     auto output = std::make_shared<QString>();

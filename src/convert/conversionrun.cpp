@@ -173,10 +173,9 @@ bool ConversionRun::startEncoder()
     EncoderLog::keepTail(*m_job);
     connect(m_job, &ChildProgram::finished, this, &ConversionRun::encoderEnded);
     connect(m_job, &ChildProgram::lineReceived, this, &ConversionRun::encoderLine);
-    const bool running =
-        m_job->start(m_command.commandLine.program(),
-                     writingTo(RunArguments(m_command, m_capabilities, m_source),
-                               m_output.partPath()));
+    const bool running = m_job->start(
+        m_command.commandLine.program(),
+        writingTo(RunArguments(m_command, m_capabilities, m_source), m_output.partPath()));
     EncoderProcessId = running ? qint32(m_job->processId()) : 0;
     m_elapsed = 0;
     Q_EMIT elapsedChanged(0);

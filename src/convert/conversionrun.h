@@ -130,7 +130,7 @@ private:
     ChildProgram *m_job = nullptr; // the encoder of the current row
     bool m_running = false;
     bool m_cancelRequested = false;
-    bool m_checking = false; // the current row's output is being read back
+    bool m_checking = false;  // the current row's output is being read back
     quint64 m_generation = 0; // tells late callbacks of an earlier run apart
     QList<int> m_rows;        // the list rows of this run
     int m_position = 0;       // of the current row in m_rows

@@ -63,8 +63,8 @@ EncoderCommand BuildEncoderCommand(const EncoderRow &row, const OptionSet &optio
     command.clipDurationSeconds = end - start;
     command.toFileEnd = row.endsWithFile();
     command.wantsVideo = video(VideoCodec) != NotAvailable;
-    command.wantsAudio = audio(DisableAudio) == QLatin1String("No") &&
-                         audio(AudioCodec) != NotAvailable;
+    command.wantsAudio =
+        audio(DisableAudio) == QLatin1String("No") && audio(AudioCodec) != NotAvailable;
     command.outputPath =
         F::outputPath(settings.outputFolder, row.fileName, F::outputExtension(profileCaption),
                       settings.keepExistingFile);

@@ -74,8 +74,8 @@ void OutputCheck::check(const QString &encoder, const QString &path, const Expec
             done(shortfall(asked, output));
             return;
         }
-        const QStringList readThrough = {"-hide_banner", "-i", path, "-c", "copy", "-f", "null",
-                                         "-"};
+        const QStringList readThrough = {"-hide_banner", "-i", path,   "-c",
+                                         "copy",         "-f", "null", "-"};
         ChildOutput::collect(encoder, readThrough, context, ReadThroughLimitMs,
                              [=](const QString &report, bool) {
                                  MediaFacts read = output;

@@ -2,7 +2,6 @@
 
 #include "common/rounding.h"
 
-#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -53,24 +52,28 @@ QString eightBitFormat(MediaFacts::Chroma chroma)
 
 const PictureChain::Encoder *PictureChain::encoder(const QString &name)
 {
-    static const QHash<QString, Encoder> encoders = {
-        {"libx264", {Depth::EightBit420, 2, 2}},    {"libxvid", {Depth::EightBit420, 2, 2}},
-        {"mpeg4", {Depth::EightBit420, 2, 2}},      {"msmpeg4", {Depth::EightBit420, 2, 2}},
-        {"msmpeg4v2", {Depth::EightBit420, 2, 2}},  {"wmv1", {Depth::EightBit420, 2, 2}},
-        {"wmv2", {Depth::EightBit420, 2, 2}},       {"flv", {Depth::EightBit420, 2, 2}},
-        {"mpeg1video", {Depth::EightBit420, 2, 2}}, {"mpeg2video", {Depth::EightBit420, 2, 2}},
-        {"libvpx", {Depth::EightBit420, 2, 2}},     {"libtheora", {Depth::EightBit420, 2, 2}},
-        // H.263 takes only sizes in steps of 4.
-        {"h263", {Depth::EightBit420, 4, 4}},       {"h263p", {Depth::EightBit420, 4, 4}},
-        {"libx265", {Depth::Hdr420, 2, 2}},         {"libvpx-vp9", {Depth::Hdr420, 2, 2}},
-        {"libsvtav1", {Depth::Hdr420, 2, 2}},       {"libaom-av1", {Depth::Hdr420, 2, 2}},
-        {"mjpeg", {Depth::EightBit, 1, 1}},         {"gif", {Depth::EightBit, 1, 1}},
-        // Its 4:2:2 needs an even width.
-        {"huffyuv", {Depth::EightBit, 2, 1}},       {"ffv1", {Depth::Any, 1, 1}},
-        {"ffvhuff", {Depth::Any, 1, 1}},
+    struct Family
+    {
+        Encoder encoder;
+        QStringList names;
     };
-    const auto found = encoders.constFind(name);
-    return found == encoders.constEnd() ? nullptr : &found.value();
+    static const Family families[] = {
+        {{Depth::EightBit420, 2, 2},
+         {"libx264", "libxvid", "mpeg4", "msmpeg4", "msmpeg4v2", "wmv1", "wmv2", "flv",
+          "mpeg1video", "mpeg2video", "libvpx", "libtheora"}},
+        // H.263 takes only sizes in steps of 4.
+        {{Depth::EightBit420, 4, 4}, {"h263", "h263p"}},
+        {{Depth::Hdr420, 2, 2}, {"libx265", "libvpx-vp9", "libsvtav1", "libaom-av1"}},
+        {{Depth::EightBit, 1, 1}, {"mjpeg", "gif"}},
+        // Its 4:2:2 needs an even width.
+        {{Depth::EightBit, 2, 1}, {"huffyuv"}},
+        {{Depth::Any, 1, 1}, {"ffv1", "ffvhuff"}},
+    };
+    for (const Family &family : families) {
+        if (family.names.contains(name))
+            return &family.encoder;
+    }
+    return nullptr;
 }
 
 PictureChain PictureChain::plan(const QStringList &arguments, const MediaFacts &source)
@@ -97,35 +100,43 @@ void PictureChain::planSize(const QStringList &arguments, const MediaFacts &sour
     static const QRegularExpression size(QStringLiteral("^(\\d+)x(\\d+)$"));
     const QString chosen = valueAfter(arguments, QStringLiteral("-s"));
     const auto m = size.match(chosen);
-    const int width = m.hasMatch() ? m.captured(1).toInt() : source.width;
-    const int height = m.hasMatch() ? m.captured(2).toInt() : source.height;
-    const int fitWidth = width > 0 ? nearestStep(width, encoder.widthStep) : width;
-    const int fitHeight = height > 0 ? nearestStep(height, encoder.heightStep) : height;
-    const bool refit = fitWidth != width || fitHeight != height;
+    // The tone-mapping filter takes no odd size of halved chroma, so the picture it gets
+    // is even whatever size the encoder gets afterwards.
+    const int least = source.isHdr() && !keepsHdr(source, encoder) ? 2 : 1;
+    const int widthStep = m.hasMatch() ? least : std::max(least, encoder.widthStep);
+    const int heightStep = m.hasMatch() ? least : std::max(least, encoder.heightStep);
+    const int width = source.width > 0 ? nearestStep(source.width, widthStep) : 0;
+    const int height = source.height > 0 ? nearestStep(source.height, heightStep) : 0;
+    const bool refit = width != source.width || height != source.height;
     // The scaler keeps the picture's shape through its pixel shape, which it can do only
     // for a shape it knows: a file that states none has square pixels.
-    if (!source.statesPixelShape() && (!chosen.isEmpty() || refit))
+    if (!source.statesPixelShape() && (m.hasMatch() || refit))
         m_filters << SquarePixels;
-    if (refit && !chosen.isEmpty())
+    if (refit)
+        m_filters << QStringLiteral("scale=%1:%2").arg(width).arg(height);
+    if (!m.hasMatch())
+        return;
+    const int chosenWidth = m.captured(1).toInt();
+    const int chosenHeight = m.captured(2).toInt();
+    const int fitWidth = nearestStep(chosenWidth, encoder.widthStep);
+    const int fitHeight = nearestStep(chosenHeight, encoder.heightStep);
+    if (fitWidth != chosenWidth || fitHeight != chosenHeight)
         m_frameSize = QStringLiteral("%1x%2").arg(fitWidth).arg(fitHeight);
-    else if (refit)
-        m_filters << QStringLiteral("scale=%1:%2").arg(fitWidth).arg(fitHeight);
 }
 
 void PictureChain::planColour(const QStringList &arguments, const MediaFacts &source,
                               const Encoder &encoder)
 {
     const bool watermark = arguments.contains(QLatin1String("-filter_complex"));
-    const bool keepsHdr =
-        source.isHdr() && (encoder.depth == Depth::Hdr420 || encoder.depth == Depth::Any);
-    if (source.isHdr() && !keepsHdr) {
+    const bool keeps = keepsHdr(source, encoder);
+    if (source.isHdr() && !keeps) {
         const bool delivery = encoder.depth != Depth::EightBit;
         m_filters << toneMap(source, delivery ? QStringLiteral("yuv420p")
                                               : eightBitFormat(source.chroma()));
         m_colourTags = {QStringLiteral("-color_primaries"), QStringLiteral("bt709"),
                         QStringLiteral("-color_trc"),       QStringLiteral("bt709"),
                         QStringLiteral("-colorspace"),      QStringLiteral("bt709")};
-    } else if (keepsHdr && encoder.depth == Depth::Hdr420) {
+    } else if (keeps && encoder.depth == Depth::Hdr420) {
         // Under a watermark too: the overlay's picture could reach the encoder as RGB.
         if (source.pixelFormat != QLatin1String("yuv420p10le") || watermark)
             m_pixelFormat = QStringLiteral("yuv420p10le");
@@ -133,7 +144,12 @@ void PictureChain::planColour(const QStringList &arguments, const MediaFacts &so
                !source.isEightBit420()) {
         m_pixelFormat = QStringLiteral("yuv420p");
     }
-    m_overlayFormat = overlayFormat(source, keepsHdr, encoder.depth);
+    m_overlayFormat = overlayFormat(source, keeps, encoder.depth);
+}
+
+bool PictureChain::keepsHdr(const MediaFacts &source, const Encoder &encoder)
+{
+    return source.isHdr() && (encoder.depth == Depth::Hdr420 || encoder.depth == Depth::Any);
 }
 
 // The overlay works in 8-bit 4:2:0 unless told otherwise: what the output keeps, it must
@@ -165,8 +181,9 @@ bool PictureChain::isEmpty() const
 
 QString PictureChain::graph(const QString &overlay) const
 {
-    const QString over =
-        m_overlayFormat.isEmpty() ? overlay : overlay + QStringLiteral(":format=") + m_overlayFormat;
+    const QString over = m_overlayFormat.isEmpty()
+                             ? overlay
+                             : overlay + QStringLiteral(":format=") + m_overlayFormat;
     if (m_filters.isEmpty())
         return over;
     return QStringLiteral("[0:v]") + m_filters.join(QLatin1Char(',')) +

@@ -46,8 +46,8 @@ private:
     };
     static const Encoder *encoder(const QString &name);
     void planSize(const QStringList &arguments, const MediaFacts &source, const Encoder &encoder);
-    void planColour(const QStringList &arguments, const MediaFacts &source,
-                    const Encoder &encoder);
+    void planColour(const QStringList &arguments, const MediaFacts &source, const Encoder &encoder);
+    static bool keepsHdr(const MediaFacts &source, const Encoder &encoder);
     static QString overlayFormat(const MediaFacts &source, bool keepsHdr, Depth depth);
     QString graph(const QString &overlay) const;
 

@@ -55,11 +55,8 @@ QString ProbeReport::formatText() const
     // The player's own numbers for streams that carry no four-letter code (MPEG program
     // and transport streams, elementary streams, uncompressed AVI).
     static const QHash<QString, QString> names = {
-        {"0x10000001", "MPEG-1"},
-        {"0x10000002", "MPEG-2"},
-        {"0x10000004", "MPEG-4"},
-        {"0x10000005", "H264"},
-        {"0x00000000", "RGB"},
+        {"0x10000001", "MPEG-1"}, {"0x10000002", "MPEG-2"}, {"0x10000004", "MPEG-4"},
+        {"0x10000005", "H264"},   {"0x00000000", "RGB"},
     };
     const QString id = format.value_or(QString());
     return names.value(id.toLower(), id);

@@ -85,8 +85,8 @@ TEST_F(MediaProbeTest, FilesThePlayerCannotMeasureGetTheEncodersLength)
     EXPECT_EQ(row(0),
               QStringList({path("tone.mp3"), "0:00:00", "0:00:03", "0x0", "", "", "0:00:03", ""}));
     // The player says "ID_LENGTH=0.00" for this one although it plays it well.
-    EXPECT_EQ(row(1), QStringList({path("program.vob"), "0:00:00", "0:00:03", "320x240",
-                                   "MPEG-2", "", "0:00:03", ""}));
+    EXPECT_EQ(row(1), QStringList({path("program.vob"), "0:00:00", "0:00:03", "320x240", "MPEG-2",
+                                   "", "0:00:03", ""}));
 }
 
 TEST_F(MediaProbeTest, FilesThatYieldNothingStillHaveTheirRows)
