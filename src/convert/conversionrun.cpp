@@ -125,10 +125,6 @@ void ConversionRun::startRow()
         completeRun();
         return;
     }
-    if (m_cancelRequested) {
-        cancelPath();
-        return;
-    }
     setTrack(0);
     const QString input = m_list->text(m_row, ConversionList::FileName);
     if (!QFileInfo(input).isFile()) {
@@ -265,8 +261,7 @@ void ConversionRun::cancel()
     if (!m_running)
         return;
     m_cancelRequested = true;
-    // A row whose output is being read back ends first; the cancel takes the next one.
-    if (!m_checking)
+    if (m_job)
         cancelPath();
 }
 
@@ -279,13 +274,12 @@ void ConversionRun::cancelPath()
     // Asks the encoder to quit, so it closes its file properly; the job ends it if it
     // has not quit after the grace period. What it wrote by then keeps the final name,
     // also when the program closes before the encoder has quit.
-    if (ChildProgram *job = m_job) {
-        job->requestStop();
-        detachJob(false);
-        const auto keepPartial = [output = m_output]() mutable { output.commit(true); };
-        connect(job, &ChildProgram::finished, this, keepPartial);
-        connect(job, &QObject::destroyed, this, keepPartial);
-    }
+    ChildProgram *job = m_job;
+    job->requestStop();
+    detachJob(false);
+    const auto keepPartial = [output = m_output]() mutable { output.commit(true); };
+    connect(job, &ChildProgram::finished, this, keepPartial);
+    connect(job, &QObject::destroyed, this, keepPartial);
     m_running = false;
     message(QStringLiteral("Conversion Canceled by the user!"), Desktop::Icon::Critical);
     endRun(Outcome::Cancelled);
