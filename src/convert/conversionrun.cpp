@@ -32,16 +32,6 @@ bool sameFile(const QString &a, const QString &b)
            ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
-
-// What runs writes the hidden part instead of the output; the part is ours to replace.
-QStringList writingTo(QStringList arguments, const QString &part)
-{
-    if (!arguments.isEmpty())
-        arguments.last() = part;
-    if (!arguments.contains(QLatin1String("-y")))
-        arguments.insert(arguments.size() - 1, QStringLiteral("-y"));
-    return arguments;
-}
 } // namespace
 
 ConversionRun::ConversionRun(ConversionList *list, OptionSet *options,
@@ -95,7 +85,8 @@ void ConversionRun::startRows(const QList<int> &rows)
     m_settings = RunSettings::read();
     if (!m_outputFolder.isEmpty())
         m_settings.outputFolder = m_outputFolder;
-    EncoderCapabilities::query(AppFolder() + QStringLiteral("fp.dll"), this,
+    askAhead(0);
+    EncoderCapabilities::query(encoderProgram(), this,
                                [this, generation](const EncoderCapabilities &capabilities) {
                                    if (generation == m_generation && m_running)
                                        beginRows(capabilities);
@@ -133,11 +124,22 @@ void ConversionRun::startRow()
     }
     // What the file is now, not when it was added: it may have grown since.
     const quint64 generation = m_generation;
-    MediaFacts::query(AppFolder() + QStringLiteral("fp.dll"), input, this,
-                      [this, generation](const MediaFacts &facts) {
-                          if (generation == m_generation && m_running)
-                              startInspected(facts);
-                      });
+    m_ahead.take(encoderProgram(), input, [this, generation](const MediaFacts &facts) {
+        if (generation == m_generation && m_running)
+            startInspected(facts);
+    });
+}
+
+// The next row's input is asked about while this one waits, so the asking costs no time.
+void ConversionRun::askAhead(int position)
+{
+    if (position < m_rows.size())
+        m_ahead.ask(encoderProgram(), m_list->text(m_rows[position], ConversionList::FileName));
+}
+
+QString ConversionRun::encoderProgram()
+{
+    return AppFolder() + QStringLiteral("fp.dll");
 }
 
 void ConversionRun::startInspected(const MediaFacts &facts)
@@ -171,7 +173,7 @@ bool ConversionRun::startEncoder()
     connect(m_job, &ChildProgram::lineReceived, this, &ConversionRun::encoderLine);
     const bool running = m_job->start(
         m_command.commandLine.program(),
-        writingTo(RunArguments(m_command, m_capabilities, m_source), m_output.partPath()));
+        RunArguments(m_command, m_capabilities, m_source, m_output.partPath()));
     EncoderProcessId = running ? qint32(m_job->processId()) : 0;
     m_elapsed = 0;
     Q_EMIT elapsedChanged(0);
@@ -191,6 +193,7 @@ void ConversionRun::encoderEnded(int exitCode, ChildProgram::End end)
     // The encoder's own verdict counts too: a stop asked for ends with 0 as well.
     if (normalExit && exitCode == 0 && m_output.isUsable()) {
         checkOutput();
+        askAhead(m_position + 1);
         return;
     }
     m_output.discard();
@@ -336,6 +339,7 @@ void ConversionRun::endRun(Outcome outcome)
 {
     ++m_generation;
     m_checking = false;
+    m_ahead.clear();
     setTrack(0);
     setTotal(0);
     Q_EMIT finished(outcome);

@@ -4,6 +4,7 @@
 #include "common/desktop.h"
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
+#include "convert/factsahead.h"
 #include "convert/outputfile.h"
 #include "convert/runmessages.h"
 #include "convert/runsettings.h"
@@ -96,6 +97,8 @@ private:
     void beginRows(const EncoderCapabilities &capabilities);
     void startRow();
     void startInspected(const MediaFacts &facts);
+    void askAhead(int position);
+    static QString encoderProgram();
     bool startEncoder();
     void encoderEnded(int exitCode, ChildProgram::End end);
     void checkOutput();
@@ -126,6 +129,7 @@ private:
     EncoderCapabilities m_capabilities;
     EncoderCommand m_command;
     MediaFacts m_source; // of the current row's input, as the encoder found it
+    FactsAhead m_ahead{this};
     OutputFile m_output;
     ChildProgram *m_job = nullptr; // the encoder of the current row
     bool m_running = false;

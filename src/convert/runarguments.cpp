@@ -6,7 +6,7 @@
 #include "media/mediafacts.h"
 
 QStringList RunArguments(const EncoderCommand &command, const EncoderCapabilities &capabilities,
-                         const MediaFacts &source)
+                         const MediaFacts &source, const QString &part)
 {
     QStringList arguments = capabilities.adapt(command);
     if (command.toFileEnd) {
@@ -15,5 +15,10 @@ QStringList RunArguments(const EncoderCommand &command, const EncoderCapabilitie
         if (at > 0 && at + 1 < arguments.size() - 1)
             arguments.remove(at, 2);
     }
-    return PictureChain::plan(arguments, source).applyTo(arguments);
+    arguments = PictureChain::plan(arguments, source).applyTo(arguments);
+    if (!arguments.isEmpty())
+        arguments.last() = part;
+    if (!arguments.contains(QLatin1String("-y")))
+        arguments.insert(arguments.size() - 1, QStringLiteral("-y"));
+    return arguments;
 }
