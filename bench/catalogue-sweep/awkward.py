@@ -41,9 +41,10 @@ CLIPS = [
     ("HDR10", "pq.mp4", "320x240", 25, HDR10),
     ("HLG", "hlg.mp4", "320x240", 25,
      [("arib-std-b67" if a == "smpte2084" else a) for a in HDR10]),
+    # A 4:3 PAL DVD: 720x576 of pixels 16:15 wide.
     ("interlaced", "dvd.mpg", "720x576", 50,
-     ["-vf", "interlace=scan=tff", "-c:v", "mpeg2video", "-flags", "+ildct+ilme", "-top", "1",
-      "-b:v", "3M", "-c:a", "mp2"]),
+     ["-vf", "interlace=scan=tff,setsar=16/15", "-c:v", "mpeg2video", "-flags", "+ildct+ilme",
+      "-top", "1", "-b:v", "3M", "-c:a", "mp2"]),
 ]
 KEEPS = {"mjpeg", "huffyuv", "ffv1", "gif"}          # lossless and intermediate codecs
 KEEPS_HDR = {"hevc", "vp9", "av1"}
