@@ -4,6 +4,7 @@
 #include "common/desktop.h"
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
+#include "convert/encoderstallwatch.h"
 #include "convert/outputfile.h"
 #include "convert/runmessages.h"
 #include "convert/runsettings.h"
@@ -52,6 +53,8 @@ public:
     void setOutputFolder(const QString &folder) { m_outputFolder = folder; }
     // Where the end box says to read why rows failed (the window's list by default).
     void setFailureHint(const QString &hint) { m_failureHint = hint; }
+    // How long an encoder may go without a word or a byte before its row fails.
+    void setStallLimit(int ms) { m_stallWatch.setLimit(ms); }
 
     bool isRunning() const { return m_running; }
     ConversionList *list() const { return m_list; }
@@ -96,6 +99,8 @@ private:
     void startRow();
     bool startEncoder();
     void encoderEnded(int exitCode, ChildProgram::End end);
+    QString failureReason(const QStringList &tail, bool normalExit) const;
+    void encoderStalled();
     void finishRow(bool ok, const QString &whyFailed);
     void showStatistics(); // Timer2's tick
     void cancelPath();
@@ -122,6 +127,7 @@ private:
     EncoderCapabilities m_capabilities;
     EncoderCommand m_command;
     OutputFile m_output;
+    EncoderStallWatch m_stallWatch;
     ChildProgram *m_job = nullptr; // the encoder of the current row
     bool m_running = false;
     bool m_cancelRequested = false;
