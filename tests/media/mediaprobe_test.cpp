@@ -202,16 +202,32 @@ TEST_F(MediaProbeTest, RowsRemovedWhileBeingProbedAreLeftAlone)
 
 TEST_F(MediaProbeTest, AProbeThatNeverEndsIsStopped)
 {
-    // Opening a pipe that nobody writes blocks the player for ever.
+    // Opening a pipe that nobody writes would block the player for ever: a pipe is not
+    // probed at all, in the window or on the command line.
     const QString stuck = path("stuck.avi");
     ASSERT_EQ(::mkfifo(QFile::encodeName(stuck).constData(), 0600), 0);
+    // A player that hangs on a file all the same is stopped at the limit.
+    const QString player = m_folder.file("mp.dll");
+    const QString real = QFileInfo(player).canonicalFilePath();
+    QFile::remove(player);
+    QFile script(player);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\ncase \"$*\" in *hung*) exec sleep 60;; esac\nexec '" +
+                 real.toUtf8() + "' \"$@\"\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    const QString hung = clip("hung.avi");
     const QString good = clip("good.avi");
     m_probe.setTimeLimit(1000);
     QElapsedTimer clock;
     clock.start();
-    probeAll({stuck, good}, 20000);
+    probeAll({stuck, hung, good}, 20000);
+    QString printed;
+    QTextStream out(&printed);
+    EXPECT_EQ(ProbeCommand().run({stuck}, out), 1);
     EXPECT_LT(clock.elapsed(), 10000);
-    ASSERT_EQ(m_list.count(), 2);
+    ASSERT_EQ(m_list.count(), 3);
     EXPECT_EQ(row(0), QStringList({stuck, "0:00:00", "", "0x0", "", "", "", ""}));
-    EXPECT_EQ(m_list.text(1, ConversionList::Size), "320x240");
+    EXPECT_EQ(m_list.text(1, ConversionList::Size), "0x0");
+    EXPECT_EQ(m_list.text(2, ConversionList::Size), "320x240");
 }
