@@ -2,6 +2,7 @@
 #include "capture/encodercapturecontrol.h"
 #include "capture/videodevices.h"
 #include "common/programfolder.h"
+#include "common/testfiles.h"
 #include "fakev4l2io.h"
 
 #include <QDir>
@@ -127,14 +128,11 @@ TEST(EncoderCaptureControl, CameraPropertiesFollowTheSelectedDevice)
 TEST(EncoderCaptureControl, ARecordingTheDiskCutShortStaysUnderItsHiddenName)
 {
     ProgramFolder folder;
-    QFile encoder(folder.file("fp.dll"));
-    QFile::remove(encoder.fileName());
-    ASSERT_TRUE(encoder.open(QIODevice::WriteOnly));
-    encoder.write("#!/bin/sh\nfor a; do out=$a; done\nhead -c 5000 /dev/zero > \"$out\"\n"
-                  "printf 'frame=12\\nout_time_us=480000\\nprogress=continue\\n' >&2\n"
-                  "echo 'av_interleaved_write_frame(): No space left on device' >&2\nexit 1\n");
-    encoder.close();
-    encoder.setPermissions(encoder.permissions() | QFileDevice::ExeOwner);
+    TestFiles::script(folder.file("fp.dll"),
+                      "for a; do out=$a; done\nhead -c 5000 /dev/zero > \"$out\"\n"
+                      "printf 'frame=12\\nout_time_us=480000\\nprogress=continue\\n' >&2\n"
+                      "echo 'av_interleaved_write_frame(): No space left on device' >&2\n"
+                      "exit 1\n");
     FakeV4l2Io io;
     EncoderCaptureControl control(io, ":9");
     QTemporaryDir dir;

@@ -1,5 +1,6 @@
 #include "common/safefile.h"
 #include "common/smalldisk.h"
+#include "common/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,20 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void store(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-} // namespace
+using namespace TestFiles;
 
 // Whatever is planted at a name, no write goes through it and no open waits on it: each
 // way of writing refuses at once, saying what is there, and leaves it and whatever it

@@ -1,5 +1,6 @@
 #include "common/mediafixtures.h"
 #include "common/programfolder.h"
+#include "common/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -134,13 +135,10 @@ TEST(ConvertProgram, ASecondSignalEndsAModeAtOnce)
     for (const char *name : {"ct.s3db", "mp.dll"})
         ASSERT_TRUE(QFile::link(build + name, dir.filePath(name)));
     // Only the conversion is deaf; its list and a probe's question are answered at once.
-    QFile encoder(dir.filePath("fp.dll"));
-    ASSERT_TRUE(encoder.open(QIODevice::WriteOnly));
-    encoder.write("#!/bin/sh\ncase \"$*\" in *-hide_banner*) exit 0;; esac\n"
-                  "echo $$ > '" + dir.filePath("encoder.pid").toUtf8() +
-                  "'\ntrap '' TERM INT\nexec sleep 60\n");
-    encoder.close();
-    encoder.setPermissions(encoder.permissions() | QFileDevice::ExeOwner);
+    TestFiles::script(dir.filePath("fp.dll"), "case \"$*\" in *-hide_banner*) exit 0;; esac\n"
+                                              "echo $$ > '" +
+                                                  dir.filePath("encoder.pid").toUtf8() +
+                                                  "'\ntrap '' TERM INT\nexec sleep 60\n");
     MediaFixtures::Clip c;
     ASSERT_TRUE(MediaFixtures::make(dir.filePath("in.avi"), c));
 

@@ -1,4 +1,5 @@
 #include "common/childprogram.h"
+#include "common/testfiles.h"
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
 #include "convert/encoderfragments.h"
@@ -194,11 +195,7 @@ TEST(EncoderCapabilities, AProgramThatHangsIsAskedOnceAndBriefly)
     QTemporaryDir dir;
     const QString program = dir.filePath("fp.dll");
     const QString asked = dir.filePath("asked");
-    QFile script(program);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\necho once >> '" + asked.toUtf8() + "'\nexec sleep 60\n");
-    script.close();
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    TestFiles::script(program, "echo once >> '" + asked.toUtf8() + "'\nexec sleep 60\n");
     QObject context;
     QList<bool> answers;
     const auto query = [&] {
@@ -216,7 +213,5 @@ TEST(EncoderCapabilities, AProgramThatHangsIsAskedOnceAndBriefly)
     query();
     ASSERT_TRUE(QTest::qWaitFor([&] { return answers.size() == 3; }, 1000));
     EXPECT_EQ(answers, QList<bool>({false, false, false}));
-    QFile count(asked);
-    ASSERT_TRUE(count.open(QIODevice::ReadOnly));
-    EXPECT_EQ(count.readAll(), "once\n");
+    EXPECT_EQ(TestFiles::contentsOf(asked), "once\n");
 }

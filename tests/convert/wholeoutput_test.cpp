@@ -1,5 +1,6 @@
 #include "common/mediafixtures.h"
 #include "common/smalldisk.h"
+#include "common/testfiles.h"
 #include "convert/outputfile.h"
 #include "runfixture.h"
 #include "settings/settings.h"
@@ -13,20 +14,9 @@
 #include <sys/stat.h>
 
 // A row's output is written whole or not at all, and never over its own input.
+using namespace TestFiles;
+
 namespace {
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void store(const QString &path, const QByteArray &contents)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(contents);
-}
-
 // Everything in the folder, hidden files included.
 QStringList filesIn(const QString &folder)
 {
@@ -71,13 +61,8 @@ TEST_F(RunFixture, AConversionReplacesTheEarlierOutputOnlyWhenDone)
 TEST_F(RunFixture, ClosingInTheMiddleLeavesNoPartAndTheEarlierFile)
 {
     Settings::write(Settings::ExistedFileKey, "1");
-    m_options.setValue("Video Options", "Video Codec", "x264");
-    m_options.setValue("Video Options", "Video Size", "640x480");
-    addRow(clip("long.avi", 60), 60);
     store(output("long.mp4"), Earlier);
-    m_run->start();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return QFileInfo(OutputFile::partPathFor(output("long.mp4"))).size() > 0; }, 20000));
+    ASSERT_TRUE(startSlowRow("long.mp4"));
     m_run->stop();
     EXPECT_EQ(contentsOf(output("long.mp4")), Earlier);
     EXPECT_EQ(filesIn(m_out.path()), QStringList({"long.mp4"}));
@@ -103,14 +88,9 @@ TEST_F(RunFixture, AFullDiskFailsTheRowAndKeepsTheEarlierFile)
 TEST_F(RunFixture, CancelKeepsThePartialUnderTheNextFreeNameNeverOverAnEarlierFile)
 {
     Settings::write(Settings::ExistedFileKey, "1");
-    m_options.setValue("Video Options", "Video Codec", "x264");
-    m_options.setValue("Video Options", "Video Size", "640x480");
-    addRow(clip("long.avi", 60), 60);
     store(output("long.mp4"), Earlier);
     store(output("long_New.mp4"), Earlier);
-    m_run->start();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return QFileInfo(OutputFile::partPathFor(output("long.mp4"))).size() > 0; }, 20000));
+    ASSERT_TRUE(startSlowRow("long.mp4"));
     m_run->cancel();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(output("long_New_New.mp4")); },
                                 10000));

@@ -1,5 +1,6 @@
 #include "common/programfolder.h"
 #include "common/smalldisk.h"
+#include "common/testfiles.h"
 #include "download/downloadcommand.h"
 #include "download/watchinfocommand.h"
 #include "fixtureserver.h"
@@ -126,10 +127,7 @@ TEST_F(Command, DownloadExitCodesTellWhatWentWrong)
 TEST_F(Command, DownloadRefusesWhatIsNoFileOfItsOwnAndTellsAFullDisk)
 {
     const QString outside = folder.file("outside.dat");
-    QFile precious(outside);
-    ASSERT_TRUE(precious.open(QIODevice::WriteOnly));
-    precious.write("precious");
-    precious.close();
+    TestFiles::store(outside, "precious");
     const QString part = folder.file("Big Buck Bunny.mp4.part");
     const QString final = folder.file("Big Buck Bunny.mp4");
     const std::pair<QString, std::function<bool()>> planted[] = {
@@ -143,8 +141,7 @@ TEST_F(Command, DownloadRefusesWhatIsNoFileOfItsOwnAndTellsAFullDisk)
         ASSERT_TRUE(plant());
         EXPECT_EQ(download({watch(), "mp4"}), 1);
         EXPECT_TRUE(err.contains(told)) << err.toStdString();
-        EXPECT_EQ(precious.open(QIODevice::ReadOnly) ? precious.readAll() : "", "precious");
-        precious.close();
+        EXPECT_EQ(TestFiles::contentsOf(outside), "precious");
     }
     EXPECT_TRUE(QFileInfo(final).isSymLink());
 

@@ -5,6 +5,7 @@
 #include "common/mediafixtures.h"
 #include "common/process.h"
 #include "common/programfolder.h"
+#include "common/testfiles.h"
 #include "media/conversionlist.h"
 
 #include <QDir>
@@ -209,13 +210,8 @@ TEST_F(MediaProbeTest, AProbeThatNeverEndsIsStopped)
     // A player that hangs on a file all the same is stopped at the limit.
     const QString player = m_folder.file("mp.dll");
     const QString real = QFileInfo(player).canonicalFilePath();
-    QFile::remove(player);
-    QFile script(player);
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\ncase \"$*\" in *hung*) exec sleep 60;; esac\nexec '" +
-                 real.toUtf8() + "' \"$@\"\n");
-    script.close();
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    TestFiles::script(player, "case \"$*\" in *hung*) exec sleep 60;; esac\nexec '" +
+                                  real.toUtf8() + "' \"$@\"\n");
     const QString hung = clip("hung.avi");
     const QString good = clip("good.avi");
     m_probe.setTimeLimit(1000);
