@@ -339,8 +339,8 @@ bool EncoderCaptureControl::saveRecording(const ChildProgram &child)
     }
     m_savedFile = m_target.target();
     if (m_outOfRoom) {
-        m_lastError = QStringLiteral("%1\n%2 holds what was recorded up to then.")
-                          .arg(noSpace, m_savedFile);
+        m_lastError =
+            QStringLiteral("%1\n%2 holds what was recorded up to then.").arg(noSpace, m_savedFile);
         Q_EMIT captureInterrupted(m_lastError);
     }
     return true;

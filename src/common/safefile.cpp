@@ -34,14 +34,18 @@ QString linkRefusal(const QString &path)
         .arg(path);
 }
 
+QString notAFile(const QString &path, const QString &kind)
+{
+    return QStringLiteral("%1 is %2, not a regular file; it was left as it is.").arg(path, kind);
+}
+
 // Why what stat() told of path may not be written (or, with forWriting false, read).
 QString refusalOf(const QString &path, const struct stat &info, bool forWriting)
 {
     if (forWriting && S_ISLNK(info.st_mode))
         return linkRefusal(path);
     if (!S_ISREG(info.st_mode))
-        return QStringLiteral("%1 is %2, not a regular file; it was left as it is.")
-            .arg(path, kindOf(info.st_mode));
+        return notAFile(path, kindOf(info.st_mode));
     if (forWriting && info.st_uid != ::geteuid())
         return QStringLiteral("%1 belongs to another user; it was left as it is.").arg(path);
     return {};
@@ -54,6 +58,20 @@ bool refused(const QString &why, QString *error)
     if (error)
         *error = why;
     return true;
+}
+
+// Why open() failed with failure: a link or a pipe that took the name after the look, or
+// the system's reason.
+QString openFailure(const QString &path, int failure, bool forWriting)
+{
+    if (failure == ELOOP)
+        return linkRefusal(path);
+    if (failure == ENXIO) // a pipe opened for writing without waiting for a reader
+        return notAFile(path, kindOf(S_IFIFO));
+    if (forWriting)
+        return DiskSpace::writeFailure(path, failure);
+    return QStringLiteral("Cannot read %1: %2")
+        .arg(path, QString::fromLocal8Bit(std::strerror(failure)));
 }
 
 // The descriptor of path opened with flags, checked once it is open (a name may change
@@ -70,22 +88,15 @@ int openChecked(const QString &path, int flags, bool forWriting, QString *error)
     const int fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
     if (fd < 0) {
         const int failure = errno;
-        if (error) {
-            *error = failure == ELOOP   ? linkRefusal(path)
-                     : failure == ENXIO ? QStringLiteral("%1 is a named pipe, not a regular "
-                                                         "file; it was left as it is.")
-                                              .arg(path)
-                     : forWriting       ? DiskSpace::writeFailure(path, failure)
-                                        : QStringLiteral("Cannot read %1: %2")
-                                        .arg(path, QString::fromLocal8Bit(std::strerror(failure)));
-        }
+        if (error)
+            *error = openFailure(path, failure, forWriting);
         errno = failure;
         return -1;
     }
     struct stat info = {};
-    const QString after =
-        ::fstat(fd, &info) != 0 ? QStringLiteral("Cannot tell what %1 is.").arg(path)
-                                : refusalOf(path, info, forWriting);
+    const QString after = ::fstat(fd, &info) != 0
+                              ? QStringLiteral("Cannot tell what %1 is.").arg(path)
+                              : refusalOf(path, info, forWriting);
     if (refused(after, error)) {
         ::close(fd);
         errno = EPERM;
@@ -170,8 +181,9 @@ bool SafeFile::openForWriting(QFile &file, Write how, QString *error)
         ::close(fd);
         return false;
     }
-    const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered |
-                                     (how == Write::Append ? QIODevice::Append : QIODevice::NotOpen);
+    const QIODevice::OpenMode mode =
+        QIODevice::WriteOnly | QIODevice::Unbuffered |
+        (how == Write::Append ? QIODevice::Append : QIODevice::NotOpen);
     if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         if (error)

@@ -124,9 +124,9 @@ void EncoderCapabilities::ask(const QString &program)
                      [listing](const QString &text) { *listing += text; });
     QObject::connect(child, &ChildProgram::finished, child,
                      [child, program, listing](int, ChildProgram::End end) {
-                         const EncoderCapabilities capabilities =
-                             end == ChildProgram::End::Exited ? fromListing(*listing)
-                                                              : EncoderCapabilities();
+                         const EncoderCapabilities capabilities = end == ChildProgram::End::Exited
+                                                                      ? fromListing(*listing)
+                                                                      : EncoderCapabilities();
                          // Also no answer: one that hangs would hold up every run.
                          known().insert(program, capabilities);
                          child->deleteLater();

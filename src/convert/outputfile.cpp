@@ -34,8 +34,9 @@ bool renameNoReplace(const QString &from, const QString &to)
 {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
-                    RENAME_NOREPLACE) == 0)
+    const int renamed =
+        ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
+    if (renamed == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
         return false;
@@ -80,8 +81,7 @@ bool OutputFile::prepare()
 bool OutputFile::isUsable() const
 {
     const QFileInfo part(m_part);
-    return SafeFile::writeRefusal(m_part).isEmpty() && part.isFile() &&
-           part.size() >= MinimumBytes;
+    return SafeFile::writeRefusal(m_part).isEmpty() && part.isFile() && part.size() >= MinimumBytes;
 }
 
 bool OutputFile::commit(bool replace)

@@ -43,7 +43,7 @@ void ThumbnailSaver::cancel()
 void ThumbnailSaver::transferFinished(bool ok)
 {
     const QByteArray data = ok ? m_transfer->readAll() : QByteArray();
-    const bool written = ok && QDir().mkpath(ProgramPlaces::cacheFolder()) &&
-                         SafeFile::writeWhole(m_path, data);
+    const bool written =
+        ok && QDir().mkpath(ProgramPlaces::cacheFolder()) && SafeFile::writeWhole(m_path, data);
     Q_EMIT saved(written, m_path);
 }

@@ -106,8 +106,8 @@ TEST(CaptureCommandLine, ARecordingIsStoppedBeforeTheDiskIsFullAndPlays)
     const QString file = disk.path() + "full.avi";
     Klevar capture({"--capture", "--seconds", "120", file});
     EXPECT_EQ(capture.finish(120000), 1);
-    EXPECT_TRUE(capture.err.join('\n').contains("No space left on device: " +
-                                                QDir::cleanPath(disk.path())))
+    EXPECT_TRUE(
+        capture.err.join('\n').contains("No space left on device: " + QDir::cleanPath(disk.path())))
         << capture.err.join('\n').toStdString();
     EXPECT_GT(frameCount(file), 0);
     EXPECT_GT(MediaFixtures::duration(file), 0.5);

@@ -144,8 +144,8 @@ TEST(ConvertProgram, ASecondSignalEndsAModeAtOnce)
 
     QProcess convert;
     convert.setProcessEnvironment(withoutDisplay());
-    convert.start(program, {"--convert", "--profile", mp4Profile(), "--output",
-                            dir.filePath("out"), dir.filePath("in.avi")});
+    convert.start(program, {"--convert", "--profile", mp4Profile(), "--output", dir.filePath("out"),
+                            dir.filePath("in.avi")});
     QFile pid(dir.filePath("encoder.pid"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return pid.size() > 0; }, 20000));
     ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
