@@ -52,6 +52,7 @@ bool StreamDownload::DownloadStream(const QUrl &url, const QString &folder, cons
     m_final = folder + fileName;
     m_restarted = false;
     m_running = true;
+    m_offset = 0;
     // Nothing is fetched for a name that is no file of ours: a link or a pipe planted
     // there is left alone, and so is whatever it leads to.
     QString refusal = SafeFile::writeRefusal(partPath());
