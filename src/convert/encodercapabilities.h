@@ -29,7 +29,7 @@ public:
     QStringList adapt(const EncoderCommand &command) const;
 
     // A program that has not answered after this long is taken to have no list.
-    static constexpr int QueryTimeoutMs = 3000;
+    static constexpr int QueryTimeoutMs = 5000;
 
     // Asks the program once per process, in the background; later calls, and calls while
     // it is being asked, get that one answer, whatever it was. done runs from the event
