@@ -4,6 +4,7 @@
 #include "capture/capturecommand.h"
 #include "capture/listcapturedevicescommand.h"
 #include "common/appinfo.h"
+#include "common/terminationwatch.h"
 #include "convert/convertcommand.h"
 #include "convert/listprofilescommand.h"
 #include "download/downloadcommand.h"
@@ -20,6 +21,10 @@
 #include <unistd.h>
 
 namespace {
+// A mode stops its children within a few seconds of SIGTERM or SIGINT; should anything
+// keep it from hearing the signal, it ends all the same.
+constexpr int StopDeadlineSeconds = 10;
+
 // Everything after the mode's name; "--" ends the options, so names may begin with "-".
 QStringList filesAfter(const QStringList &args, int from, bool *badOption)
 {
@@ -105,6 +110,7 @@ std::optional<int> CommandLineMode::run(int argc, char **argv)
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(AppTitle));
+    TerminationWatch::endWithin(StopDeadlineSeconds);
     ConsoleDesktop desktop;
     Desktop::setInstance(&desktop);
     const QStringList args = QCoreApplication::arguments();

@@ -1,6 +1,7 @@
 #include "convert/conversionrun.h"
 
 #include "common/appfolder.h"
+#include "common/diskspace.h"
 #include "common/processwindows.h"
 #include "convert/encoderlog.h"
 #include "convert/encoderstatistics.h"
@@ -14,6 +15,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -42,6 +45,10 @@ ConversionRun::ConversionRun(ConversionList *list, OptionSet *options,
     Timer2.setParent(this);
     Timer2.setInterval(1000);
     connect(&Timer2, &QTimer::timeout, this, &ConversionRun::showStatistics);
+    connect(&m_stallWatch, &EncoderStallWatch::stalled, this, &ConversionRun::encoderStalled);
+    // Asked now, so the first run need not wait for the answer.
+    EncoderCapabilities::query(AppFolder() + QStringLiteral("fp.dll"), this,
+                               [](const EncoderCapabilities &) {});
 }
 
 ConversionRun::~ConversionRun()
@@ -160,7 +167,10 @@ void ConversionRun::startInspected(const MediaFacts &facts)
         return;
     }
     m_output = OutputFile(m_command.outputPath);
-    m_output.prepare();
+    if (!m_output.prepare()) {
+        finishRow(false, m_output.error());
+        return;
+    }
     startEncoder();
 }
 
@@ -171,6 +181,8 @@ bool ConversionRun::startEncoder()
     EncoderLog::keepTail(*m_job);
     connect(m_job, &ChildProgram::finished, this, &ConversionRun::encoderEnded);
     connect(m_job, &ChildProgram::lineReceived, this, &ConversionRun::encoderLine);
+    connect(m_job, &ChildProgram::lineReceived, &m_stallWatch, &EncoderStallWatch::noteActivity);
+    m_stallWatch.start(m_output.partPath());
     const bool running = m_job->start(
         m_command.commandLine.program(),
         RunArguments(m_command, m_capabilities, m_source, m_output.partPath()));
@@ -187,21 +199,17 @@ void ConversionRun::encoderEnded(int exitCode, ChildProgram::End end)
 {
     if (!m_job || sender() != m_job)
         return;
-    QString why = EncoderLog::failureSummary(m_job->tail());
+    const QStringList tail = m_job->tail();
     const bool normalExit = end == ChildProgram::End::Exited;
     detachJob(false);
     // The encoder's own verdict counts too: a stop asked for ends with 0 as well.
-    if (normalExit && exitCode == 0 && m_output.isUsable()) {
+    if (normalExit && exitCode == 0 && m_output.isUsable() && !m_stallWatch.hasStalled()) {
         checkOutput();
         askAhead(m_position + 1);
         return;
     }
+    const QString why = failureReason(tail, normalExit);
     m_output.discard();
-    if (why.isEmpty()) {
-        why = normalExit ? tr("The encoder wrote no usable output file.")
-                         : tr("The encoder %1 could not be run or did not end by itself.")
-                               .arg(m_command.commandLine.program());
-    }
     finishRow(false, why);
 }
 
@@ -228,6 +236,29 @@ void ConversionRun::outputChecked(QString why)
     if (!ok)
         m_output.discard();
     finishRow(ok, why);
+}
+
+// Asked before the part goes: while it is there, a disk it filled is still full.
+QString ConversionRun::failureReason(const QStringList &tail, bool normalExit) const
+{
+    const QString folder = QFileInfo(m_output.finalPath()).absolutePath();
+    if (m_stallWatch.hasStalled())
+        return tr("The encoder stopped responding: nothing came from it for %1 seconds.")
+            .arg(m_stallWatch.limit() / 1000);
+    if (DiskSpace::saysNoSpace(tail.join(QLatin1Char('\n'))) || DiskSpace::isFull(folder))
+        return DiskSpace::noSpaceText(folder);
+    const QString why = EncoderLog::failureSummary(tail);
+    if (!why.isEmpty())
+        return why;
+    return normalExit ? tr("The encoder wrote no usable output file.")
+                      : tr("The encoder %1 could not be run or did not end by itself.")
+                            .arg(m_command.commandLine.program());
+}
+
+void ConversionRun::encoderStalled()
+{
+    if (m_job)
+        m_job->kill(); // its end comes as for any other encoder
 }
 
 void ConversionRun::finishRow(bool ok, const QString &whyFailed)
@@ -275,12 +306,18 @@ void ConversionRun::cancelPath()
     m_list->setText(m_row, ConversionList::Status, Cancel);
     Q_EMIT busyChanged(false);
     // Asks the encoder to quit, so it closes its file properly; the job ends it if it
-    // has not quit after the grace period. What it wrote by then keeps the final name,
-    // also when the program closes before the encoder has quit.
+    // has not quit after the grace period. What it wrote by then is kept, also when the
+    // program closes before the encoder has quit, but never over an earlier file.
     ChildProgram *job = m_job;
     job->requestStop();
     detachJob(false);
-    const auto keepPartial = [output = m_output]() mutable { output.commit(true); };
+    // Once, whichever of the two comes first.
+    auto partial = std::make_shared<std::optional<OutputFile>>(m_output);
+    const auto keepPartial = [partial] {
+        if (*partial)
+            (*partial)->keepPartial();
+        partial->reset();
+    };
     connect(job, &ChildProgram::finished, this, keepPartial);
     connect(job, &QObject::destroyed, this, keepPartial);
     m_running = false;
@@ -375,6 +412,7 @@ void ConversionRun::detachJob(bool wait)
     ChildProgram *job = m_job;
     m_job = nullptr;
     EncoderProcessId = 0;
+    m_stallWatch.stop();
     disconnect(job, nullptr, this, nullptr);
     if (wait)
         delete job; // waits for a running encoder to end

@@ -4,6 +4,7 @@
 #include "common/desktop.h"
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
+#include "convert/encoderstallwatch.h"
 #include "convert/factsahead.h"
 #include "convert/outputfile.h"
 #include "convert/runmessages.h"
@@ -54,6 +55,8 @@ public:
     void setOutputFolder(const QString &folder) { m_outputFolder = folder; }
     // Where the end box says to read why rows failed (the window's list by default).
     void setFailureHint(const QString &hint) { m_failureHint = hint; }
+    // How long an encoder may go without a word or a byte before its row fails.
+    void setStallLimit(int ms) { m_stallWatch.setLimit(ms); }
 
     bool isRunning() const { return m_running; }
     ConversionList *list() const { return m_list; }
@@ -103,6 +106,8 @@ private:
     void encoderEnded(int exitCode, ChildProgram::End end);
     void checkOutput();
     void outputChecked(QString why);
+    QString failureReason(const QStringList &tail, bool normalExit) const;
+    void encoderStalled();
     void finishRow(bool ok, const QString &whyFailed);
     void showStatistics(); // Timer2's tick
     void cancelPath();
@@ -131,6 +136,7 @@ private:
     MediaFacts m_source; // of the current row's input, as the encoder found it
     FactsAhead m_ahead{this};
     OutputFile m_output;
+    EncoderStallWatch m_stallWatch;
     ChildProgram *m_job = nullptr; // the encoder of the current row
     bool m_running = false;
     bool m_cancelRequested = false;

@@ -2,6 +2,7 @@
 
 #include "common/appfolder.h"
 #include "common/process.h"
+#include "common/safefile.h"
 #include "media/conversionlist.h"
 
 #include <QPersistentModelIndex>
@@ -103,9 +104,12 @@ void MediaProbe::startWaiting()
                 started->process->Abort(0);
         });
         m_jobs.push_back(std::move(job));
-        // The player could not be started: ask the encoder, as for a file without length.
-        if (!run(*started, probeCommand(started->path), Stage::Identify) &&
-            !run(*started, durationCommand(started->path), Stage::Duration))
+        // A pipe or a device is no file to probe: the player would wait on it for its
+        // whole time limit. A player that could not be started: ask the encoder, as for
+        // a file without length.
+        if (!SafeFile::readRefusal(started->path).isEmpty() ||
+            (!run(*started, probeCommand(started->path), Stage::Identify) &&
+             !run(*started, durationCommand(started->path), Stage::Duration)))
             complete(started);
     }
     reportIdle();

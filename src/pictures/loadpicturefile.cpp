@@ -1,8 +1,10 @@
 #include "pictures/loadpicturefile.h"
 
 #include "common/rounding.h"
+#include "common/safefile.h"
 #include "pictures/bicubicscaler.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -40,7 +42,11 @@ void DrawScaledImage(QImage &canvas, const QImage &image, const QSize &size)
 QImage LoadPictureFile(const QString &fileName, qint32 &width, qint32 &height, quint32 backColor,
                        bool retainRatio)
 {
-    QImageReader reader(fileName);
+    // A named pipe would hold the window until something writes into it.
+    QFile file(fileName);
+    if (!SafeFile::openForReading(file))
+        throw PictureLoadError(fileName);
+    QImageReader reader(&file, QFileInfo(fileName).suffix().toLatin1());
     reader.setAutoTransform(false);
     const QImage image = reader.read();
     if (image.isNull())

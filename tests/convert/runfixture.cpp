@@ -2,11 +2,14 @@
 
 #include "common/mediafixtures.h"
 #include "common/timetext.h"
+#include "convert/outputfile.h"
 #include "convertoptions.h"
 #include "settings/settings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <csignal>
 #include <sys/types.h>
@@ -70,6 +73,16 @@ bool RunFixture::convert(int timeoutMs)
     QSignalSpy ended(m_run.get(), &ConversionRun::finished);
     m_run->start();
     return ended.wait(timeoutMs);
+}
+
+bool RunFixture::startSlowRow(const QString &name)
+{
+    m_options.setValue("Video Options", "Video Codec", "x264");
+    m_options.setValue("Video Options", "Video Size", "640x480");
+    addRow(clip(QFileInfo(name).completeBaseName() + ".avi", 60), 60);
+    m_run->start();
+    return QTest::qWaitFor(
+        [&] { return QFileInfo(OutputFile::partPathFor(output(name))).size() > 0; }, 20000);
 }
 
 void RunFixture::useFakeEncoder()

@@ -14,7 +14,8 @@
 #include <csignal>
 
 // The player replaced by a script that logs when each probe begins and ends, waits
-// longer for files named "slow", then runs the real player.
+// longer for files named "slow" (long enough for the quick ones to pass it on a busy
+// machine), then runs the real player.
 class ParallelProbeTest : public ::testing::Test
 {
 protected:
@@ -31,7 +32,7 @@ protected:
                      "echo \"+ $$ $file\" >> '" +
                      log().toUtf8() +
                      "'\n"
-                     "case \"$file\" in *slow*) sleep 2;; *) sleep 0.2;; esac\n"
+                     "case \"$file\" in *slow*) sleep 5;; *) sleep 0.2;; esac\n"
                      "'" +
                      real.toUtf8() +
                      "' \"$@\"\n"

@@ -1,4 +1,5 @@
 #include "common/smalldisk.h"
+#include "common/testfiles.h"
 #include "settings/inifile.h"
 
 #include <QFile>
@@ -12,20 +13,7 @@
 
 #include <unistd.h>
 
-namespace {
-QByteArray contentsOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void store(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-} // namespace
+using namespace TestFiles;
 
 TEST(IniFile, SectionsAndKeysMatchWithoutRegardToCase)
 {
