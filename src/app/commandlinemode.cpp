@@ -6,6 +6,7 @@
 #include "capture/listcapturedevicescommand.h"
 #include "common/appinfo.h"
 #include "common/argumentreader.h"
+#include "common/terminationwatch.h"
 #include "convert/convertcommand.h"
 #include "convert/listprofilescommand.h"
 #include "download/downloadcommand.h"
@@ -21,6 +22,10 @@
 #include <unistd.h>
 
 namespace {
+// A mode stops its children within a few seconds of SIGTERM or SIGINT; should anything
+// keep it from hearing the signal, it ends all the same.
+constexpr int StopDeadlineSeconds = 10;
+
 const char *const WindowUsage = "Usage:\n"
                                 "  klevar [--] [FILE...]\n"
                                 "        Open the window and add the files to the queue.\n";
@@ -200,6 +205,7 @@ std::optional<int> CommandLineMode::run(int argc, char **argv)
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(AppTitle));
+    TerminationWatch::endWithin(StopDeadlineSeconds);
     ConsoleDesktop desktop;
     Desktop::setInstance(&desktop);
     QTextStream out(stdout);

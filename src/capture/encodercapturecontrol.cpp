@@ -7,6 +7,7 @@
 #include "capture/videodevices.h"
 #include "common/appfolder.h"
 #include "common/childprogram.h"
+#include "common/diskspace.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -179,6 +180,8 @@ bool EncoderCaptureControl::startCapture()
     }
     m_savedFile.clear();
     m_recorded = CaptureStatistics();
+    m_room.reset();
+    m_outOfRoom = false;
     if (!startChild(true)) {
         m_target.discard();
         showPreview();
@@ -207,7 +210,7 @@ void EncoderCaptureControl::stopCapture()
     child->deleteLater();
     m_recorded = m_progress.statistics();
     m_mode = Mode::Idle;
-    saveRecording();
+    saveRecording(*child);
     Q_EMIT captureEnded();
     showPreview();
 }
@@ -288,14 +291,15 @@ void EncoderCaptureControl::recordingEndedByItself(int exitCode)
     m_firstFrame.stop();
     const QString reason = encoderReason(*child);
     if (!m_progress.hasFrames()) {
-        failRecording(reason);
+        failRecording(DiskSpace::saysNoSpace(reason) ? DiskSpace::noSpaceText(m_target.folder())
+                                                     : reason);
         return;
     }
     // The encoder ends a lost device's recording as cleanly as one that reached its
     // limit: only the recorded time tells them apart.
     const bool limitReached = m_limitMs > 0 && exitCode == 0 && m_progress.ended() &&
                               m_recorded.timeMs >= m_limitMs - LimitToleranceMs;
-    if (saveRecording() && !limitReached) {
+    if (saveRecording(*child) && !limitReached && !m_outOfRoom) {
         m_lastError = QStringLiteral("The recording stopped: the device was lost.\n%1\n"
                                      "%2 holds what was recorded up to then.")
                           .arg(reason, m_savedFile);
@@ -314,18 +318,47 @@ void EncoderCaptureControl::failRecording(const QString &reason)
     showPreview();
 }
 
-bool EncoderCaptureControl::saveRecording()
+bool EncoderCaptureControl::saveRecording(const ChildProgram &child)
 {
     m_savedFile.clear();
     if (!m_target.isPrepared())
         return false;
+    const QString noSpace =
+        QStringLiteral("The recording stopped: ") + DiskSpace::noSpaceText(m_target.folder());
+    if (DiskSpace::saysNoSpace(child.tail().join(QLatin1Char('\n')))) {
+        // The encoder could not end the file; under the name it would pass for a whole one.
+        m_lastError = QStringLiteral("%1\nWhat was recorded is kept as %2, without the index "
+                                     "a player needs to find its way in it.")
+                          .arg(noSpace, m_target.keepHidden());
+        Q_EMIT captureInterrupted(m_lastError);
+        return false;
+    }
     if (!m_target.finish()) {
         m_lastError = m_target.error();
         Q_EMIT captureFailed(m_lastError);
         return false;
     }
     m_savedFile = m_target.target();
+    if (m_outOfRoom) {
+        m_lastError =
+            QStringLiteral("%1\n%2 holds what was recorded up to then.").arg(noSpace, m_savedFile);
+        Q_EMIT captureInterrupted(m_lastError);
+    }
     return true;
+}
+
+void EncoderCaptureControl::checkRoom()
+{
+    const qint64 size = QFileInfo(m_target.workFile()).size();
+    if (!m_room.runningOut(DiskSpace::freeBytes(m_target.folder()), size,
+                           m_progress.statistics().framesRecorded))
+        return;
+    m_outOfRoom = true;
+    // Not from inside the encoder's own signal: stopping waits for its end.
+    QTimer::singleShot(0, this, [this] {
+        if (m_mode == Mode::Recording)
+            stopCapture();
+    });
 }
 
 void EncoderCaptureControl::firstFrameOverdue()
@@ -343,8 +376,11 @@ void EncoderCaptureControl::firstFrameOverdue()
 
 void EncoderCaptureControl::takeLine(const QString &line)
 {
-    if (m_progress.take(line) && m_mode == Mode::Recording && m_progress.hasFrames())
-        m_firstFrame.stop();
+    if (!m_progress.take(line) || m_mode != Mode::Recording || !m_progress.hasFrames())
+        return;
+    m_firstFrame.stop();
+    if (!m_outOfRoom)
+        checkRoom();
 }
 
 void EncoderCaptureControl::takeRaw(const QByteArray &bytes)

@@ -5,6 +5,7 @@
 #include "capture/capturedevice.h"
 #include "capture/captureprogress.h"
 #include "capture/previewframecutter.h"
+#include "capture/recordingroom.h"
 #include "capture/recordingtarget.h"
 
 #include <QList>
@@ -72,7 +73,8 @@ private:
     void childFinished(ChildProgram *child, int exitCode);
     void recordingEndedByItself(int exitCode);
     void failRecording(const QString &reason);
-    bool saveRecording();
+    bool saveRecording(const ChildProgram &child);
+    void checkRoom();
     void showPreview();
     void firstFrameOverdue();
     void takeLine(const QString &line);
@@ -92,6 +94,8 @@ private:
     CaptureStatistics m_recorded; // the last recording's final figures
     PreviewFrameCutter m_cutter;
     RecordingTarget m_target;
+    RecordingRoom m_room;
+    bool m_outOfRoom = false; // the recording was stopped before the disk was full
     QString m_savedFile;
     QString m_lastError;
     QTimer m_firstFrame;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/recordingtarget.h"
 
+#include "common/safefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,10 +49,21 @@ bool RecordingTarget::prepare(const QString &path)
     return true;
 }
 
+QString RecordingTarget::folder() const
+{
+    return QFileInfo(m_target).absolutePath();
+}
+
 bool RecordingTarget::finish()
 {
     if (m_work.isEmpty())
         return false;
+    // The encoder wrote it by name: a link or a pipe put there meanwhile is no recording.
+    m_error = SafeFile::writeRefusal(m_work);
+    if (!m_error.isEmpty()) {
+        m_work.clear();
+        return false;
+    }
     // rename(2) replaces the old file in one step: the name never points at nothing.
     if (std::rename(QFile::encodeName(m_work).constData(),
                     QFile::encodeName(m_target).constData()) != 0) {
@@ -62,6 +75,13 @@ bool RecordingTarget::finish()
     }
     m_work.clear();
     return true;
+}
+
+QString RecordingTarget::keepHidden()
+{
+    const QString kept = m_work;
+    m_work.clear();
+    return kept;
 }
 
 void RecordingTarget::discard()

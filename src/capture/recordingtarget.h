@@ -21,9 +21,14 @@ public:
     QString workFile() const { return m_work; }
     bool isPrepared() const { return !m_work.isEmpty(); }
 
+    QString folder() const;
+
     // The hidden file takes the target's name, replacing a file there; false with
-    // error() when it cannot.
+    // error() when it cannot, or when the hidden file is no longer a regular file of ours.
     bool finish();
+    // The hidden file stays under its name, for a recording the encoder could not end;
+    // its path.
+    QString keepHidden();
     // The hidden file goes; the target is left as it was.
     void discard();
 

@@ -2,6 +2,7 @@
 #include "common/skin.h"
 
 #include "common/appfolder.h"
+#include "common/safefile.h"
 
 #include <QFile>
 #include <QWidget>
@@ -9,6 +10,6 @@
 void Skin::apply(QWidget *window)
 {
     QFile file(AppFolder() + QStringLiteral("skins/frmmain.skn"));
-    if (window && file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (window && SafeFile::openForReading(file))
         window->setStyleSheet(QString::fromUtf8(file.readAll()));
 }

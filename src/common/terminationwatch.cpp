@@ -11,14 +11,35 @@ namespace {
 int signalPipe[2] = {-1, -1};
 const int watched[] = {SIGINT, SIGTERM, SIGHUP};
 struct sigaction previous[3];
+volatile sig_atomic_t deadlineSeconds = 0;
+volatile sig_atomic_t received = 0;
+
+void endNow(int)
+{
+    ::_exit(128 + received);
+}
 
 void forward(int signalNumber)
 {
+    // Only what is safe inside a signal handler.
+    if (deadlineSeconds > 0 && received != 0)
+        ::_exit(128 + signalNumber);
+    received = signalNumber;
     const char byte = char(signalNumber);
-    // Nothing else is safe inside a signal handler.
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+    if (deadlineSeconds > 0)
+        ::alarm(unsigned(deadlineSeconds));
 }
 } // namespace
+
+void TerminationWatch::endWithin(int seconds)
+{
+    struct sigaction action = {};
+    action.sa_handler = endNow;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGALRM, &action, nullptr);
+    deadlineSeconds = seconds;
+}
 
 TerminationWatch::TerminationWatch(QObject *parent) : QObject(parent)
 {

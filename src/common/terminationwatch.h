@@ -16,6 +16,11 @@ public:
     explicit TerminationWatch(QObject *parent = nullptr);
     ~TerminationWatch() override;
 
+    // From now on the program ends at the latest this long after a signal came, and at
+    // once on a second one, with 128 + the signal, even when the event loop is held up
+    // and cannot hear it. Children go with it (they are given the parent-death signal).
+    static void endWithin(int seconds);
+
 Q_SIGNALS:
     void requested(int signalNumber);
 

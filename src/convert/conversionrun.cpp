@@ -2,8 +2,11 @@
 #include "convert/conversionrun.h"
 
 #include "common/appfolder.h"
+#include "common/diskspace.h"
 #include "convert/encoderlog.h"
 #include "convert/encoderstatistics.h"
+#include "convert/outputcheck.h"
+#include "convert/runarguments.h"
 #include "media/conversionlist.h"
 #include "media/previewplayer.h"
 #include "settings/settings.h"
@@ -12,6 +15,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -30,16 +35,6 @@ bool sameFile(const QString &a, const QString &b)
            ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
-
-// What runs writes the hidden part instead of the output; the part is ours to replace.
-QStringList writingTo(QStringList arguments, const QString &part)
-{
-    if (!arguments.isEmpty())
-        arguments.last() = part;
-    if (!arguments.contains(QLatin1String("-y")))
-        arguments.insert(arguments.size() - 1, QStringLiteral("-y"));
-    return arguments;
-}
 } // namespace
 
 ConversionRun::ConversionRun(ConversionList *list, OptionSet *options,
@@ -50,6 +45,10 @@ ConversionRun::ConversionRun(ConversionList *list, OptionSet *options,
     Timer2.setParent(this);
     Timer2.setInterval(1000);
     connect(&Timer2, &QTimer::timeout, this, &ConversionRun::showStatistics);
+    connect(&m_stallWatch, &EncoderStallWatch::stalled, this, &ConversionRun::encoderStalled);
+    // Asked now, so the first run need not wait for the answer.
+    EncoderCapabilities::query(AppFolder() + QStringLiteral("fp.dll"), this,
+                               [](const EncoderCapabilities &) {});
 }
 
 ConversionRun::~ConversionRun()
@@ -93,7 +92,8 @@ void ConversionRun::startRows(const QList<int> &rows)
     m_settings = RunSettings::read();
     if (!m_outputFolder.isEmpty())
         m_settings.outputFolder = m_outputFolder;
-    EncoderCapabilities::query(AppFolder() + QStringLiteral("fp.dll"), this,
+    askAhead(0);
+    EncoderCapabilities::query(encoderProgram(), this,
                                [this, generation](const EncoderCapabilities &capabilities) {
                                    if (generation == m_generation && m_running)
                                        beginRows(capabilities);
@@ -129,6 +129,31 @@ void ConversionRun::startRow()
         missingInput(input);
         return;
     }
+    // What the file is now, not when it was added: it may have grown since.
+    const quint64 generation = m_generation;
+    m_ahead.take(encoderProgram(), input, [this, generation](const MediaFacts &facts) {
+        if (generation == m_generation && m_running)
+            startInspected(facts);
+    });
+}
+
+// The next row's input is asked about while this one waits, so the asking costs no time.
+void ConversionRun::askAhead(int position)
+{
+    if (position < m_rows.size())
+        m_ahead.ask(encoderProgram(), m_list->text(m_rows[position], ConversionList::FileName));
+}
+
+QString ConversionRun::encoderProgram()
+{
+    return AppFolder() + QStringLiteral("fp.dll");
+}
+
+void ConversionRun::startInspected(const MediaFacts &facts)
+{
+    m_source = facts;
+    EncoderRow::takeFacts(*m_list, m_row, facts);
+    const QString input = m_list->text(m_row, ConversionList::FileName);
     m_command = BuildEncoderCommand(EncoderRow::fromList(*m_list, m_row), *m_options,
                                     m_profileCaption ? m_profileCaption() : QString(), m_settings);
     Q_EMIT rowStarted(m_row, input, m_command.outputPath);
@@ -142,7 +167,10 @@ void ConversionRun::startRow()
         return;
     }
     m_output = OutputFile(m_command.outputPath);
-    m_output.prepare();
+    if (!m_output.prepare()) {
+        finishRow(false, m_output.error());
+        return;
+    }
     startEncoder();
 }
 
@@ -153,9 +181,11 @@ bool ConversionRun::startEncoder()
     EncoderLog::keepTail(*m_job);
     connect(m_job, &ChildProgram::finished, this, &ConversionRun::encoderEnded);
     connect(m_job, &ChildProgram::lineReceived, this, &ConversionRun::encoderLine);
-    const bool running =
-        m_job->start(m_command.commandLine.program(),
-                     writingTo(m_capabilities.adapt(m_command), m_output.partPath()));
+    connect(m_job, &ChildProgram::lineReceived, &m_stallWatch, &EncoderStallWatch::noteActivity);
+    m_stallWatch.start(m_output.partPath());
+    const bool running = m_job->start(
+        m_command.commandLine.program(),
+        RunArguments(m_command, m_capabilities, m_source, m_output.partPath()));
     m_elapsed = 0;
     Q_EMIT elapsedChanged(0);
     Timer2.start();
@@ -168,23 +198,66 @@ void ConversionRun::encoderEnded(int exitCode, ChildProgram::End end)
 {
     if (!m_job || sender() != m_job)
         return;
-    QString why = EncoderLog::failureSummary(m_job->tail());
+    const QStringList tail = m_job->tail();
     const bool normalExit = end == ChildProgram::End::Exited;
     detachJob(false);
     // The encoder's own verdict counts too: a stop asked for ends with 0 as well.
-    bool ok = normalExit && exitCode == 0 && m_output.isUsable();
+    if (normalExit && exitCode == 0 && m_output.isUsable() && !m_stallWatch.hasStalled()) {
+        checkOutput();
+        askAhead(m_position + 1);
+        return;
+    }
+    const QString why = failureReason(tail, normalExit);
+    m_output.discard();
+    finishRow(false, why);
+}
+
+void ConversionRun::checkOutput()
+{
+    m_checking = true;
+    const quint64 generation = m_generation;
+    OutputCheck::check(m_command.commandLine.program(), m_output.partPath(),
+                       OutputCheck::expected(m_command, m_source), this,
+                       [this, generation](const QString &shortfall) {
+                           if (generation == m_generation && m_running)
+                               outputChecked(shortfall);
+                       });
+}
+
+void ConversionRun::outputChecked(QString why)
+{
+    m_checking = false;
+    bool ok = why.isEmpty();
     if (ok && !m_output.commit(!m_settings.keepExistingFile)) {
         ok = false;
         why = m_output.error();
     }
     if (!ok)
         m_output.discard();
-    if (why.isEmpty()) {
-        why = normalExit ? tr("The encoder wrote no usable output file.")
-                         : tr("The encoder %1 could not be run or did not end by itself.")
-                               .arg(m_command.commandLine.program());
-    }
     finishRow(ok, why);
+}
+
+// Asked before the part goes: while it is there, a disk it filled is still full.
+QString ConversionRun::failureReason(const QStringList &tail, bool normalExit) const
+{
+    const QString folder = QFileInfo(m_output.finalPath()).absolutePath();
+    if (m_stallWatch.hasStalled())
+        return tr("The encoder stopped responding: nothing came from it for %1 seconds.")
+            .arg(m_stallWatch.limit() / 1000);
+    if (DiskSpace::saysNoSpace(tail.join(QLatin1Char('\n'))) || DiskSpace::isFull(folder))
+        return DiskSpace::noSpaceText(folder);
+    const QString why = EncoderLog::failureSummary(tail);
+    if (!why.isEmpty())
+        return why;
+    return normalExit ? tr("The encoder wrote no usable output file.")
+                      : tr("The encoder %1 could not be run or did not end by itself.")
+                            .arg(m_command.commandLine.program());
+}
+
+void ConversionRun::encoderStalled()
+{
+    if (m_job)
+        m_job->kill(); // its end comes as for any other encoder
 }
 
 void ConversionRun::finishRow(bool ok, const QString &whyFailed)
@@ -232,12 +305,18 @@ void ConversionRun::cancelPath()
     m_list->setText(m_row, ConversionList::Status, Cancel);
     Q_EMIT busyChanged(false);
     // Asks the encoder to quit, so it closes its file properly; the job ends it if it
-    // has not quit after the grace period. What it wrote by then keeps the final name,
-    // also when the program closes before the encoder has quit.
+    // has not quit after the grace period. What it wrote by then is kept, also when the
+    // program closes before the encoder has quit, but never over an earlier file.
     ChildProgram *job = m_job;
     job->requestStop();
     detachJob(false);
-    const auto keepPartial = [output = m_output]() mutable { output.commit(true); };
+    // Once, whichever of the two comes first.
+    auto partial = std::make_shared<std::optional<OutputFile>>(m_output);
+    const auto keepPartial = [partial] {
+        if (*partial)
+            (*partial)->keepPartial();
+        partial->reset();
+    };
     connect(job, &ChildProgram::finished, this, keepPartial);
     connect(job, &QObject::destroyed, this, keepPartial);
     m_running = false;
@@ -295,6 +374,8 @@ int ConversionRun::failedRows() const
 void ConversionRun::endRun(Outcome outcome)
 {
     ++m_generation;
+    m_checking = false;
+    m_ahead.clear();
     setTrack(0);
     setTotal(0);
     Q_EMIT finished(outcome);
@@ -305,7 +386,8 @@ void ConversionRun::stop()
     Timer2.stop();
     const bool wasRunning = m_running;
     m_running = false;
-    const bool converting = wasRunning && m_job;
+    const bool converting = wasRunning && (m_job || m_checking);
+    m_checking = false;
     if (converting)
         m_list->setText(m_row, ConversionList::Status, Cancel);
     detachJob(true);
@@ -328,6 +410,7 @@ void ConversionRun::detachJob(bool wait)
         return;
     ChildProgram *job = m_job;
     m_job = nullptr;
+    m_stallWatch.stop();
     disconnect(job, nullptr, this, nullptr);
     if (wait)
         delete job; // waits for a running encoder to end

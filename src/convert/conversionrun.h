@@ -5,9 +5,12 @@
 #include "common/desktop.h"
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
+#include "convert/encoderstallwatch.h"
+#include "convert/factsahead.h"
 #include "convert/outputfile.h"
 #include "convert/runmessages.h"
 #include "convert/runsettings.h"
+#include "media/mediafacts.h"
 
 #include <QList>
 #include <QObject>
@@ -53,6 +56,8 @@ public:
     void setOutputFolder(const QString &folder) { m_outputFolder = folder; }
     // Where the end box says to read why rows failed (the window's list by default).
     void setFailureHint(const QString &hint) { m_failureHint = hint; }
+    // How long an encoder may go without a word or a byte before its row fails.
+    void setStallLimit(int ms) { m_stallWatch.setLimit(ms); }
 
     bool isRunning() const { return m_running; }
     ConversionList *list() const { return m_list; }
@@ -97,8 +102,15 @@ private:
     int failedRows() const;
     void beginRows(const EncoderCapabilities &capabilities);
     void startRow();
+    void startInspected(const MediaFacts &facts);
+    void askAhead(int position);
+    static QString encoderProgram();
     bool startEncoder();
     void encoderEnded(int exitCode, ChildProgram::End end);
+    void checkOutput();
+    void outputChecked(QString why);
+    QString failureReason(const QStringList &tail, bool normalExit) const;
+    void encoderStalled();
     void finishRow(bool ok, const QString &whyFailed);
     void showStatistics(); // Timer2's tick
     void cancelPath();
@@ -124,10 +136,14 @@ private:
     RunSettings m_settings;
     EncoderCapabilities m_capabilities;
     EncoderCommand m_command;
+    MediaFacts m_source; // of the current row's input, as the encoder found it
+    FactsAhead m_ahead{this};
     OutputFile m_output;
+    EncoderStallWatch m_stallWatch;
     ChildProgram *m_job = nullptr; // the encoder of the current row
     bool m_running = false;
     bool m_cancelRequested = false;
+    bool m_checking = false;  // the current row's output is being read back
     quint64 m_generation = 0; // tells late callbacks of an earlier run apart
     QList<int> m_rows;        // the list rows of this run
     int m_position = 0;       // of the current row in m_rows

@@ -4,7 +4,9 @@
 #include "common/childprogram.h"
 #include "convert/encodercommand.h"
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -14,6 +16,19 @@ namespace {
 QHash<QString, EncoderCapabilities> &known()
 {
     static QHash<QString, EncoderCapabilities> programs;
+    return programs;
+}
+
+struct Waiting
+{
+    QPointer<QObject> context;
+    std::function<void(const EncoderCapabilities &)> done;
+};
+
+// Those waiting for a program that is being asked.
+QHash<QString, QList<Waiting>> &waiting()
+{
+    static QHash<QString, QList<Waiting>> programs;
     return programs;
 }
 
@@ -95,21 +110,32 @@ void EncoderCapabilities::query(const QString &program, QObject *context,
         QTimer::singleShot(0, context, [done, answer] { done(answer); });
         return;
     }
-    auto *child = new ChildProgram(context);
+    const bool asking = waiting().contains(program);
+    waiting()[program].append({context, done});
+    if (!asking)
+        ask(program);
+}
+
+void EncoderCapabilities::ask(const QString &program)
+{
+    // Owned by the application, so that no caller's end stops it for the others.
+    auto *child = new ChildProgram(QCoreApplication::instance());
     auto listing = std::make_shared<QString>();
     QObject::connect(child, &ChildProgram::outputReceived, child,
                      [listing](const QString &text) { *listing += text; });
-    QObject::connect(child, &ChildProgram::finished, context,
-                     [child, program, done, listing](int, ChildProgram::End end) {
-                         const EncoderCapabilities capabilities =
-                             end == ChildProgram::End::FailedToStart ? EncoderCapabilities()
-                                                                     : fromListing(*listing);
-                         if (capabilities.isKnown())
-                             known().insert(program, capabilities);
+    QObject::connect(child, &ChildProgram::finished, child,
+                     [child, program, listing](int, ChildProgram::End end) {
+                         const EncoderCapabilities capabilities = end == ChildProgram::End::Exited
+                                                                      ? fromListing(*listing)
+                                                                      : EncoderCapabilities();
+                         // Also no answer: one that hangs would hold up every run.
+                         known().insert(program, capabilities);
                          child->deleteLater();
-                         done(capabilities);
+                         for (const Waiting &caller : waiting().take(program)) {
+                             if (caller.context)
+                                 caller.done(capabilities);
+                         }
                      });
-    // A listing that never ends must not hold up the run.
-    QTimer::singleShot(10000, child, [child] { child->kill(); });
+    QTimer::singleShot(QueryTimeoutMs, child, [child] { child->kill(); });
     child->start(program, {QStringLiteral("-hide_banner"), QStringLiteral("-encoders")});
 }

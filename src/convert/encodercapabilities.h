@@ -29,13 +29,17 @@ public:
 
     QStringList adapt(const EncoderCommand &command) const;
 
-    // Asks the program once per process; later calls answer from memory. done runs
-    // from the event loop, never before query() returns; nothing runs when context is
-    // destroyed first.
+    // A program that has not answered after this long is taken to have no list.
+    static constexpr int QueryTimeoutMs = 5000;
+
+    // Asks the program once per process, in the background; later calls, and calls while
+    // it is being asked, get that one answer, whatever it was. done runs from the event
+    // loop, never before query() returns; nothing runs when context is destroyed first.
     static void query(const QString &program, QObject *context,
                       const std::function<void(const EncoderCapabilities &)> &done);
 
 private:
+    static void ask(const QString &program);
     QStringList substituted(QStringList arguments) const;
 
     QSet<QString> m_encoders;

@@ -3,6 +3,7 @@
 
 #include "common/numerictext.h"
 #include "common/rounding.h"
+#include "common/safefile.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -27,7 +28,7 @@ std::optional<QByteArray> lastCompleteLine(const QByteArray &data, bool fromStar
 QString ReadLastLineOfFile(const QString &fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!SafeFile::openForReading(file))
         return {};
     const qint64 size = file.size();
     for (qint64 window = 4096;; window *= 2) {

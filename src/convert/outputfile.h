@@ -20,13 +20,19 @@ public:
     QString partPath() const { return m_part; }
     static QString partPathFor(const QString &finalPath);
 
-    // Removes a part an earlier run left behind.
-    void prepare() const;
-    // The part holds at least MinimumBytes.
+    // Makes the part afresh, removing one an earlier run left behind, so the encoder
+    // writes into a file of ours; false, with error(), when something else holds its
+    // name (a link, a pipe, another user's file), which is left as it is.
+    bool prepare();
+    // The part is still a regular file of ours and holds at least MinimumBytes.
     bool isUsable() const;
     // Puts the part under the final name, replacing an earlier file only when replace is
     // true; false, with the reason in error(), when it could not.
     bool commit(bool replace);
+    // What a cancelled row leaves: a usable part takes the final name or, when that is
+    // taken, the next free name as the "keep" rule makes them ("_New" added); an unusable
+    // one goes. The name it took, or empty; a part that could take none stays hidden.
+    QString keepPartial();
     // Removes the part.
     void discard() const;
     QString error() const { return m_error; }

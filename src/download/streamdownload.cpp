@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "download/streamdownload.h"
 
+#include "common/diskspace.h"
+#include "common/safefile.h"
 #include "download/inettransfer.h"
 
 #include <QFileInfo>
@@ -50,9 +52,19 @@ bool StreamDownload::DownloadStream(const QUrl &url, const QString &folder, cons
     m_url = url;
     m_final = folder + fileName;
     m_restarted = false;
-    const QFileInfo part(partPath());
-    m_offset = part.isFile() ? part.size() : 0;
     m_running = true;
+    m_offset = 0;
+    // Nothing is fetched for a name that is no file of ours: a link or a pipe planted
+    // there is left alone, and so is whatever it leads to.
+    QString refusal = SafeFile::writeRefusal(partPath());
+    if (refusal.isEmpty())
+        refusal = SafeFile::writeRefusal(m_final);
+    if (!refusal.isEmpty()) {
+        later([this, refusal] { fail(refusal); });
+        return true;
+    }
+    const QFileInfo part(partPath());
+    m_offset = part.exists() ? part.size() : 0;
     request();
     return true;
 }
@@ -106,11 +118,10 @@ void StreamDownload::answerArrived()
 bool StreamDownload::openPart(bool append)
 {
     m_file.setFileName(partPath());
-    const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered |
-                                     (append ? QIODevice::Append : QIODevice::Truncate);
-    if (m_file.open(mode))
+    QString why;
+    if (SafeFile::openForWriting(m_file,
+                                 append ? SafeFile::Write::Append : SafeFile::Write::Replace, &why))
         return true;
-    const QString why = QStringLiteral("Cannot write %1: %2").arg(partPath(), m_file.errorString());
     m_transfer->cancel();
     later([this, why] { fail(why); });
     return false;
@@ -125,8 +136,7 @@ void StreamDownload::drain()
         if (got <= 0)
             break;
         if (m_file.write(m_buffer.constData(), got) != got) {
-            const QString why =
-                QStringLiteral("Cannot write %1: %2").arg(partPath(), m_file.errorString());
+            const QString why = DiskSpace::writeFailure(partPath(), m_file.errorString());
             m_transfer->cancel();
             fail(why);
             return;
@@ -176,7 +186,7 @@ void StreamDownload::restartFromTheStart()
 void StreamDownload::complete()
 {
     if (!m_file.flush()) {
-        fail(QStringLiteral("Cannot write %1: %2").arg(partPath(), m_file.errorString()));
+        fail(DiskSpace::writeFailure(partPath(), m_file.errorString()));
         return;
     }
     m_file.close();

@@ -16,7 +16,8 @@ class InetTransfer;
 // Downloads one stream into a file, asynchronously. The bytes arrive in "name.part"
 // beside the final name, which the file takes only when every byte is there: a failed
 // or stopped download keeps its ".part", and the next download of the same name carries
-// on from it when the server answers the Range request with the matching part.
+// on from it when the server answers the Range request with the matching part. A link,
+// a pipe or another user's file at either name is refused and left as it is.
 class StreamDownload : public QObject
 {
     Q_OBJECT

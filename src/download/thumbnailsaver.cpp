@@ -2,11 +2,11 @@
 #include "download/thumbnailsaver.h"
 
 #include "common/programplaces.h"
+#include "common/safefile.h"
 #include "download/inettransfer.h"
 #include "download/safefilename.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QUrl>
 
 ThumbnailSaver::ThumbnailSaver(QObject *parent)
@@ -44,11 +44,7 @@ void ThumbnailSaver::cancel()
 void ThumbnailSaver::transferFinished(bool ok)
 {
     const QByteArray data = ok ? m_transfer->readAll() : QByteArray();
-    bool written = false;
-    if (ok && QDir().mkpath(ProgramPlaces::cacheFolder())) {
-        QSaveFile file(m_path);
-        written =
-            file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit();
-    }
+    const bool written =
+        ok && QDir().mkpath(ProgramPlaces::cacheFolder()) && SafeFile::writeWhole(m_path, data);
     Q_EMIT saved(written, m_path);
 }

@@ -3,6 +3,7 @@
 
 #include "common/appfolder.h"
 #include "common/childprogram.h"
+#include "common/safefile.h"
 #include "media/conversionlist.h"
 
 #include <QPersistentModelIndex>
@@ -109,9 +110,12 @@ void MediaProbe::startWaiting()
                 started->child->kill();
         });
         m_jobs.push_back(std::move(job));
-        // The player could not be started: ask the encoder, as for a file without length.
-        if (!run(*started, probeCommand(started->path), Stage::Identify) &&
-            !run(*started, durationCommand(started->path), Stage::Duration))
+        // A pipe or a device is no file to probe: the player would wait on it for its
+        // whole time limit. A player that could not be started: ask the encoder, as for
+        // a file without length.
+        if (!SafeFile::readRefusal(started->path).isEmpty() ||
+            (!run(*started, probeCommand(started->path), Stage::Identify) &&
+             !run(*started, durationCommand(started->path), Stage::Duration)))
             complete(started);
     }
     reportIdle();
@@ -176,7 +180,7 @@ void MediaProbe::finishRow(const Job &job)
     m_list->setText(row, ConversionList::Start, QStringLiteral("0:00:00"));
     m_list->setText(row, ConversionList::End, report.lengthText());
     m_list->setText(row, ConversionList::Size, report.sizeText());
-    m_list->setText(row, ConversionList::Format, report.format.value_or(QString()));
+    m_list->setText(row, ConversionList::Format, report.formatText());
     m_list->setText(row, ConversionList::VideoTime, report.lengthText());
     Q_EMIT rowProbed(row);
 }

@@ -2,8 +2,10 @@
 #include "pictures/loadpicturefile.h"
 
 #include "common/rounding.h"
+#include "common/safefile.h"
 #include "pictures/bicubicscaler.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -42,7 +44,11 @@ LoadedPicture LoadPictureFile(const QString &fileName, qint32 width, qint32 heig
                               quint32 backColor, bool retainRatio)
 {
     const LoadedPicture failed{QImage(), QStringLiteral("Error loading picture ") + fileName};
-    QImageReader reader(fileName);
+    // A named pipe would hold the window until something writes into it.
+    QFile file(fileName);
+    if (!SafeFile::openForReading(file))
+        return failed;
+    QImageReader reader(&file, QFileInfo(fileName).suffix().toLatin1());
     reader.setAutoTransform(false);
     const QImage image = reader.read();
     if (image.isNull())

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/inifile.h"
 
+#include "common/safefile.h"
+
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 
 namespace {
 // One line of the file: its text without the line end, and where it lies.
@@ -130,7 +131,7 @@ QByteArray IniFile::writeTo(const QByteArray &contents, const QString &section, 
 QString IniFile::read(const QString &path, const QString &section, const QString &key)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!SafeFile::openForReading(file))
         return {};
     return readFrom(file.readAll(), section, key);
 }
@@ -141,23 +142,13 @@ bool IniFile::write(const QString &path, const QString &section, const QString &
     QByteArray contents;
     QFile old(path);
     if (old.exists()) {
-        if (!old.open(QIODevice::ReadOnly))
-            return false; // never replace a file we could not read
+        // Never replace a file we could not read, nor write through a link.
+        if (!SafeFile::writeRefusal(path).isEmpty() || !SafeFile::openForReading(old))
+            return false;
         contents = old.readAll();
         old.close();
     }
-    QSaveFile file(path);
-    // Unbuffered, so a write that the disk refuses in part (full, or a size limit) is
-    // told by write() itself: a buffered flush inside commit() can lose a short write
-    // and rename a cut file over the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray updated = writeTo(contents, section, key, value);
-    if (file.write(updated) != updated.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SafeFile::writeWhole(path, writeTo(contents, section, key, value));
 }
 
 QString ReadIni(const QString &path, const QString &section, const QString &key)

@@ -8,7 +8,8 @@
 // Sections and keys match without regard to case. A write changes only the one line it
 // is about and keeps every other byte of the file, unknown lines and binary junk
 // included; it goes through a temporary file renamed over the old one, so a failed
-// write leaves the old file whole.
+// write leaves the old file whole. A settings file that is a link, a pipe or another
+// user's file is neither replaced nor waited on.
 class IniFile
 {
 public:

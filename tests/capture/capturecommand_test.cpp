@@ -2,8 +2,10 @@
 #include "common/childprogram.h"
 #include "common/mediafixtures.h"
 #include "common/programfolder.h"
+#include "common/smalldisk.h"
 #include "screenrecording.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -99,4 +101,23 @@ TEST(CaptureCommandLine, InterruptedRecordingIsFinishedAndKept)
     EXPECT_GT(seconds, 1.0);
     EXPECT_LT(seconds, 30.0);
     EXPECT_EQ(filesIn(dir.path()), QStringList({"cut.avi"}));
+}
+
+// A disk that fills up stops the recording while the encoder can still finish the file:
+// what was recorded plays, under its name, and the reason names the folder.
+TEST(CaptureCommandLine, ARecordingIsStoppedBeforeTheDiskIsFullAndPlays)
+{
+    SmallDisk disk(1024);
+    if (!disk.isMounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    ProgramFolder folder;
+    const QString file = disk.path() + "full.avi";
+    Klevar capture({"--capture", "--seconds", "120", file});
+    EXPECT_EQ(capture.finish(120000), 1);
+    EXPECT_TRUE(
+        capture.err.join('\n').contains("No space left on device: " + QDir::cleanPath(disk.path())))
+        << capture.err.join('\n').toStdString();
+    EXPECT_GT(frameCount(file), 0);
+    EXPECT_GT(MediaFixtures::duration(file), 0.5);
+    EXPECT_EQ(filesIn(disk.path()), QStringList({"full.avi"}));
 }

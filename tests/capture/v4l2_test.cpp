@@ -2,8 +2,13 @@
 #include "capture/cameracontrols.h"
 #include "capture/encodercapturecontrol.h"
 #include "capture/videodevices.h"
+#include "common/programfolder.h"
+#include "common/testfiles.h"
 #include "fakev4l2io.h"
 
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,4 +122,31 @@ TEST(EncoderCaptureControl, CameraPropertiesFollowTheSelectedDevice)
     ASSERT_EQ(io.written.size(), 1);
     EXPECT_EQ(io.stillOpen(), 0);
     EXPECT_EQ(io.written[0].second, 42);
+}
+
+// An encoder that ran out of room could not end its file: the file is no whole recording,
+// so it keeps its hidden name, and the message says where it is and why.
+TEST(EncoderCaptureControl, ARecordingTheDiskCutShortStaysUnderItsHiddenName)
+{
+    ProgramFolder folder;
+    TestFiles::script(folder.file("fp.dll"),
+                      "for a; do out=$a; done\nhead -c 5000 /dev/zero > \"$out\"\n"
+                      "printf 'frame=12\\nout_time_us=480000\\nprogress=continue\\n' >&2\n"
+                      "echo 'av_interleaved_write_frame(): No space left on device' >&2\n"
+                      "exit 1\n");
+    FakeV4l2Io io;
+    EncoderCaptureControl control(io, ":9");
+    QTemporaryDir dir;
+    control.setCaptureFile(dir.filePath("cut.avi"));
+    control.setConnected(true);
+    QSignalSpy interrupted(&control, &CaptureControl::captureInterrupted);
+    ASSERT_TRUE(control.startCapture()) << control.lastError().toStdString();
+    ASSERT_TRUE(interrupted.wait(10000));
+    const QString why = interrupted.first().first().toString();
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(files.first().startsWith(".cut.avi.")) << files.first().toStdString();
+    EXPECT_TRUE(why.contains("No space left on device: " + dir.path())) << why.toStdString();
+    EXPECT_TRUE(why.contains(dir.filePath(files.first())));
+    EXPECT_TRUE(control.savedFile().isEmpty());
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/mediafixtures.h"
 #include "common/programfolder.h"
+#include "common/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 QProcessEnvironment withoutDisplay()
@@ -119,4 +121,42 @@ TEST(ConvertProgram, EncoderDiesWithAKilledConverter)
     ASSERT_TRUE(convert.waitForFinished(5000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !running(encoder); }, 2000))
         << "the encoder outlived the program";
+}
+
+// A mode held up by what it waits for (here an encoder deaf to its quit key and to
+// SIGTERM, which takes seconds to be killed) ends at once on a second signal, and its
+// encoder with it.
+TEST(ConvertProgram, ASecondSignalEndsAModeAtOnce)
+{
+    QTemporaryDir dir;
+    const QString build = ProgramFolder::buildFolder() + "/";
+    const QString program = dir.filePath("klevar");
+    ASSERT_TRUE(::link(QFile::encodeName(build + "klevar"), QFile::encodeName(program)) == 0 ||
+                QFile::copy(build + "klevar", program));
+    for (const char *name : {"ct.s3db", "mp.dll"})
+        ASSERT_TRUE(QFile::link(build + name, dir.filePath(name)));
+    // Only the conversion is deaf; its list and a probe's question are answered at once.
+    TestFiles::script(dir.filePath("fp.dll"), "case \"$*\" in *-hide_banner*) exit 0;; esac\n"
+                                              "echo $$ > '" +
+                                                  dir.filePath("encoder.pid").toUtf8() +
+                                                  "'\ntrap '' TERM INT\nexec sleep 60\n");
+    MediaFixtures::Clip c;
+    ASSERT_TRUE(MediaFixtures::make(dir.filePath("in.avi"), c));
+
+    QProcess convert;
+    convert.setProcessEnvironment(withoutDisplay());
+    convert.start(program, {"--convert", "--profile", mp4Profile(), "--output", dir.filePath("out"),
+                            dir.filePath("in.avi")});
+    QFile pid(dir.filePath("encoder.pid"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pid.size() > 0; }, 20000));
+    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
+    const qint64 deaf = pid.readAll().trimmed().toLongLong();
+    const pid_t klevar = pid_t(convert.processId());
+    ASSERT_GT(klevar, 0);
+    ::kill(klevar, SIGTERM);
+    EXPECT_FALSE(convert.waitForFinished(1000)) << "the encoder is still being stopped";
+    ::kill(klevar, SIGTERM);
+    ASSERT_TRUE(convert.waitForFinished(2000));
+    EXPECT_EQ(convert.exitCode(), 128 + SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !running(deaf); }, 2000));
 }

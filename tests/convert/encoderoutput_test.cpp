@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/childprogram.h"
+#include "common/testfiles.h"
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
 #include "convert/encoderfragments.h"
 #include "convert/encoderlog.h"
 #include "convert/encoderstatistics.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -184,4 +187,32 @@ TEST(EncoderCapabilities, NewerEncodersThatAreMissingAreNeverReplacedByAnotherCo
               "-acodec aac /O/a.mkv");
     EXPECT_EQ(adapted(withoutOpus, "AV1", "Opus"),
               "-i /In/a.avi -vcodec libsvtav1 -preset 10 -acodec libopus /O/a.mkv");
+}
+
+// An encoder that hangs when asked for its list is asked once, and waited on only briefly:
+// callers meanwhile and later share that one answer.
+TEST(EncoderCapabilities, AProgramThatHangsIsAskedOnceAndBriefly)
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath("fp.dll");
+    const QString asked = dir.filePath("asked");
+    TestFiles::script(program, "echo once >> '" + asked.toUtf8() + "'\nexec sleep 60\n");
+    QObject context;
+    QList<bool> answers;
+    const auto query = [&] {
+        EncoderCapabilities::query(program, &context, [&](const EncoderCapabilities &answer) {
+            answers << answer.isKnown();
+        });
+    };
+    QElapsedTimer clock;
+    clock.start();
+    query();
+    query();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answers.size() == 2; },
+                                EncoderCapabilities::QueryTimeoutMs + 5000));
+    EXPECT_LT(clock.elapsed(), EncoderCapabilities::QueryTimeoutMs + 3000);
+    query();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answers.size() == 3; }, 1000));
+    EXPECT_EQ(answers, QList<bool>({false, false, false}));
+    EXPECT_EQ(TestFiles::contentsOf(asked), "once\n");
 }

@@ -3,11 +3,14 @@
 
 #include "common/mediafixtures.h"
 #include "common/timetext.h"
+#include "convert/outputfile.h"
 #include "convertoptions.h"
 #include "settings/settings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <csignal>
 #include <sys/types.h>
@@ -73,6 +76,16 @@ bool RunFixture::convert(int timeoutMs)
     return ended.wait(timeoutMs);
 }
 
+bool RunFixture::startSlowRow(const QString &name)
+{
+    m_options.setValue("Video Options", "Video Codec", "x264");
+    m_options.setValue("Video Options", "Video Size", "640x480");
+    addRow(clip(QFileInfo(name).completeBaseName() + ".avi", 60), 60);
+    m_run->start();
+    return QTest::qWaitFor(
+        [&] { return QFileInfo(OutputFile::partPathFor(output(name))).size() > 0; }, 20000);
+}
+
 void RunFixture::useFakeEncoder()
 {
     const QString encoder = m_program.file("fp.dll");
@@ -84,6 +97,9 @@ void RunFixture::useFakeEncoder()
                  MediaFixtures::encoder().toUtf8() +
                  "'\n"
                  "for a; do out=$a; done\n"
+                 // What the run asks of a file before and after converting it goes
+                 // to the real encoder: only conversions write statistics.
+                 "case \"$*\" in *-vstats_file*) ;; *) exec \"$real\" \"$@\";; esac\n"
                  "case \"$*\" in\n"
                  "  *tiny*) head -c 50 /dev/zero > \"$out\"; exit 0;;\n"
                  "  *empty*) exit 0;;\n"
@@ -91,6 +107,7 @@ void RunFixture::useFakeEncoder()
                  "  *silent*) exit 1;;\n"
                  "  *stubborn*) exec sleep 30;;\n"
                  "  *slow*) sleep 2.5;;\n"
+                 "  *cut*) exec \"$real\" -t 1 \"$@\";;\n"
                  "  *realtime*) exec \"$real\" -re \"$@\";;\n"
                  "esac\n"
                  "exec \"$real\" \"$@\"\n");

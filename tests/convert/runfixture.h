@@ -29,11 +29,14 @@ protected:
     int addRow(const QString &path, int seconds = 2);
     // Starts a run and waits for its end; false when it did not end in time.
     bool convert(int timeoutMs = 60000);
+    // Starts a run of one row slow enough to be caught in the middle (60 s of x264),
+    // whose output is name; true once the encoder has written into its part.
+    bool startSlowRow(const QString &name);
     // Puts a script in place of the encoder that acts on the input's name: "tiny" writes
     // a 50-byte file, "empty" writes nothing and exits 0, "halfway" writes 5000 bytes and
     // fails, "silent" writes nothing and fails, "stubborn" ignores Q, "slow" waits before
-    // converting, "realtime" converts no faster than the clip plays; anything else goes to
-    // the real encoder.
+    // converting, "realtime" converts no faster than the clip plays, "cut" converts the first
+    // second only; anything else goes to the real encoder.
     void useFakeEncoder();
     QStringList statuses() const;
     QString output(const QString &name) const { return m_out.filePath(name); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/mediafixtures.h"
 #include "common/smalldisk.h"
+#include "common/testfiles.h"
 #include "convert/outputfile.h"
 #include "runfixture.h"
 #include "settings/settings.h"
@@ -12,20 +13,9 @@
 #include <QTest>
 
 // A row's output is written whole or not at all, and never over its own input.
+using namespace TestFiles;
+
 namespace {
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void store(const QString &path, const QByteArray &contents)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(contents);
-}
-
 // Everything in the folder, hidden files included.
 QStringList filesIn(const QString &folder)
 {
@@ -70,13 +60,8 @@ TEST_F(RunFixture, AConversionReplacesTheEarlierOutputOnlyWhenDone)
 TEST_F(RunFixture, ClosingInTheMiddleLeavesNoPartAndTheEarlierFile)
 {
     Settings::write(Settings::ExistedFileKey, "1");
-    m_options.setValue("Video Options", "Video Codec", "x264");
-    m_options.setValue("Video Options", "Video Size", "640x480");
-    addRow(clip("long.avi", 60), 60);
     store(output("long.mp4"), Earlier);
-    m_run->start();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return QFileInfo(OutputFile::partPathFor(output("long.mp4"))).size() > 0; }, 20000));
+    ASSERT_TRUE(startSlowRow("long.mp4"));
     m_run->stop();
     EXPECT_EQ(contentsOf(output("long.mp4")), Earlier);
     EXPECT_EQ(filesIn(m_out.path()), QStringList({"long.mp4"}));
@@ -94,8 +79,58 @@ TEST_F(RunFixture, AFullDiskFailsTheRowAndKeepsTheEarlierFile)
     ASSERT_TRUE(disk.fill());
     ASSERT_TRUE(convert());
     EXPECT_EQ(statuses(), QStringList({"Fail"}));
+    EXPECT_EQ(m_list.toolTip(0), "No space left on device: " + QDir::cleanPath(disk.path()));
     EXPECT_EQ(contentsOf(disk.path() + "big.mp4"), Earlier);
     EXPECT_EQ(filesIn(disk.path()), QStringList({".filler", "big.mp4"}));
+}
+
+TEST_F(RunFixture, CancelKeepsThePartialUnderTheNextFreeNameNeverOverAnEarlierFile)
+{
+    Settings::write(Settings::ExistedFileKey, "1");
+    store(output("long.mp4"), Earlier);
+    store(output("long_New.mp4"), Earlier);
+    ASSERT_TRUE(startSlowRow("long.mp4"));
+    m_run->cancel();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return QFileInfo::exists(output("long_New_New.mp4")); }, 10000));
+    EXPECT_EQ(contentsOf(output("long.mp4")), Earlier);
+    EXPECT_EQ(contentsOf(output("long_New.mp4")), Earlier);
+    EXPECT_GT(MediaFixtures::duration(output("long_New_New.mp4")), 0);
+    EXPECT_EQ(filesIn(m_out.path()), QStringList({"long.mp4", "long_New.mp4", "long_New_New.mp4"}));
+}
+
+// A link at the hidden name is no file of the run's: the row fails, and neither the link
+// nor what it leads to changes.
+TEST_F(RunFixture, ALinkAtTheHiddenNameFailsTheRow)
+{
+    const QString outside = m_media.filePath("outside.dat");
+    store(outside, Earlier);
+    addRow(clip("linked.avi"));
+    const QString linked = OutputFile::partPathFor(output("linked.mp4"));
+    ASSERT_TRUE(QFile::link(outside, linked));
+    ASSERT_TRUE(convert());
+    EXPECT_EQ(statuses(), QStringList({"Fail"}));
+    EXPECT_TRUE(m_list.toolTip(0).contains("symbolic link")) << m_list.toolTip(0).toStdString();
+    EXPECT_EQ(contentsOf(outside), Earlier);
+    EXPECT_EQ(filesIn(m_out.path()), QStringList({QFileInfo(linked).fileName()}));
+}
+
+TEST_F(RunFixture, ASilentEncoderFailsItsRowAfterTheStallLimitAndTheRunGoesOn)
+{
+    useFakeEncoder(); // "stubborn" neither speaks nor writes
+    m_run->setStallLimit(1500);
+    addRow(clip("stubborn.avi"));
+    addRow(clip("two.avi"));
+    m_run->start();
+    ChildProgram *job = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (job = m_run->findChild<ChildProgram *>()); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return job->processId() != 0; }, 5000));
+    const qint64 encoder = job->processId();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_outcomes.isEmpty(); }, 30000));
+    EXPECT_EQ(statuses(), QStringList({"Fail", "OK"}));
+    EXPECT_TRUE(m_list.toolTip(0).startsWith("The encoder stopped responding"))
+        << m_list.toolTip(0).toStdString();
+    EXPECT_FALSE(processRuns(encoder));
 }
 
 TEST_F(RunFixture, TheInputIsNeverTheOutputByAnyPath)

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/programfolder.h"
+#include "common/smalldisk.h"
+#include "common/testfiles.h"
 #include "download/downloadcommand.h"
 #include "download/watchinfocommand.h"
 #include "fixtureserver.h"
@@ -12,6 +14,9 @@
 #include <QTest>
 #include <QTextStream>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
 
 namespace {
 struct Command : ::testing::Test
@@ -116,6 +121,38 @@ TEST_F(Command, DownloadExitCodesTellWhatWentWrong)
     EXPECT_TRUE(out.isEmpty());
     EXPECT_EQ(download({server.url("/gone").toString(), "mp4"}), 1);
     EXPECT_EQ(QDir(folder.path()).entryList({"*.mp4*", "*.flv*"}), QStringList());
+}
+
+// A link or a pipe at the part or the final name: nothing is fetched, nothing waits, and
+// neither the name nor what it leads to changes.
+TEST_F(Command, DownloadRefusesWhatIsNoFileOfItsOwnAndTellsAFullDisk)
+{
+    const QString outside = folder.file("outside.dat");
+    TestFiles::store(outside, "precious");
+    const QString part = folder.file("Big Buck Bunny.mp4.part");
+    const QString final = folder.file("Big Buck Bunny.mp4");
+    const std::pair<QString, std::function<bool()>> planted[] = {
+        {"symbolic link", [&] { return QFile::link(outside, part); }},
+        {"named pipe", [&] { return ::mkfifo(QFile::encodeName(part), 0600) == 0; }},
+        {"symbolic link", [&] { return QFile::link(outside, final); }},
+    };
+    for (const auto &[told, plant] : planted) {
+        QFile::remove(part);
+        QFile::remove(final);
+        ASSERT_TRUE(plant());
+        EXPECT_EQ(download({watch(), "mp4"}), 1);
+        EXPECT_TRUE(err.contains(told)) << err.toStdString();
+        EXPECT_EQ(TestFiles::contentsOf(outside), "precious");
+    }
+    EXPECT_TRUE(QFileInfo(final).isSymLink());
+
+    SmallDisk disk(64);
+    if (!disk.isMounted())
+        GTEST_SKIP() << disk.why().toStdString();
+    server.route("/v22?sig=a%2Bb", {.body = QByteArray(200000, 'v')});
+    EXPECT_EQ(download({"--output", disk.path(), watch(), "mp4"}), 1);
+    EXPECT_TRUE(err.contains("Error-No space left on device: " + QDir::cleanPath(disk.path())))
+        << err.toStdString();
 }
 
 TEST_F(Command, TheProgramRunsBothModesWithoutADisplay)

@@ -15,7 +15,8 @@
 #include <csignal>
 
 // The player replaced by a script that logs when each probe begins and ends, waits
-// longer for files named "slow", then runs the real player.
+// longer for files named "slow" (long enough for the quick ones to pass it on a busy
+// machine), then runs the real player.
 class ParallelProbeTest : public ::testing::Test
 {
 protected:

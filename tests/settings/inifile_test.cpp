@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/smalldisk.h"
+#include "common/testfiles.h"
 #include "settings/inifile.h"
 
 #include <QFile>
@@ -13,20 +14,7 @@
 
 #include <unistd.h>
 
-namespace {
-QByteArray contentsOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void store(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-} // namespace
+using namespace TestFiles;
 
 TEST(IniFile, SectionsAndKeysMatchWithoutRegardToCase)
 {
