@@ -222,8 +222,10 @@ TEST_F(MediaProbeTest, AProbeThatNeverEndsIsStopped)
     clock.start();
     probeAll({stuck, hung, good}, 20000);
     QString printed;
+    QString complaints;
     QTextStream out(&printed);
-    EXPECT_EQ(ProbeCommand().run({stuck}, out), 1);
+    QTextStream err(&complaints);
+    EXPECT_EQ(ProbeCommand().run({stuck}, out, err), 1);
     EXPECT_LT(clock.elapsed(), 10000);
     ASSERT_EQ(m_list.count(), 3);
     EXPECT_EQ(row(0), QStringList({stuck, "0:00:00", "", "0x0", "", "", "", ""}));
