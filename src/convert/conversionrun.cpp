@@ -4,7 +4,7 @@
 #include "common/appfolder.h"
 #include "common/diskspace.h"
 #include "convert/encoderlog.h"
-#include "convert/encoderstatistics.h"
+#include "convert/encoderposition.h"
 #include "convert/outputcheck.h"
 #include "convert/runarguments.h"
 #include "media/conversionlist.h"
@@ -44,7 +44,7 @@ ConversionRun::ConversionRun(ConversionList *list, OptionSet *options,
     Timer2.setObjectName(QStringLiteral("Timer2"));
     Timer2.setParent(this);
     Timer2.setInterval(1000);
-    connect(&Timer2, &QTimer::timeout, this, &ConversionRun::showStatistics);
+    connect(&Timer2, &QTimer::timeout, this, &ConversionRun::showProgress);
     connect(&m_stallWatch, &EncoderStallWatch::stalled, this, &ConversionRun::encoderStalled);
     // Asked now, so the first run need not wait for the answer.
     EncoderCapabilities::query(AppFolder() + QStringLiteral("fp.dll"), this,
@@ -85,6 +85,7 @@ void ConversionRun::startRows(const QList<int> &rows)
         m_player->stop();
     m_running = true;
     m_cancelRequested = false;
+    m_clock.start();
     const quint64 generation = ++m_generation;
     Q_EMIT started();
     Q_EMIT busyChanged(true);
@@ -180,6 +181,7 @@ bool ConversionRun::startEncoder()
     m_job->setWorkingFolder(AppFolder());
     EncoderLog::keepTail(*m_job);
     connect(m_job, &ChildProgram::finished, this, &ConversionRun::encoderEnded);
+    connect(m_job, &ChildProgram::lineReceived, this, &ConversionRun::notePosition);
     connect(m_job, &ChildProgram::lineReceived, this, &ConversionRun::encoderLine);
     connect(m_job, &ChildProgram::lineReceived, &m_stallWatch, &EncoderStallWatch::noteActivity);
     m_stallWatch.start(m_output.partPath());
@@ -187,6 +189,7 @@ bool ConversionRun::startEncoder()
         m_command.commandLine.program(),
         RunArguments(m_command, m_capabilities, m_source, m_output.partPath()));
     m_elapsed = 0;
+    m_encoded.reset();
     Q_EMIT elapsedChanged(0);
     Timer2.start();
     if (m_cancelRequested)
@@ -279,13 +282,26 @@ void ConversionRun::finishRow(bool ok, const QString &whyFailed)
     });
 }
 
-void ConversionRun::showStatistics()
+double ConversionRun::now() const
+{
+    return m_clock.isValid() ? m_clock.elapsed() / 1000.0 : 0;
+}
+
+void ConversionRun::notePosition(const QString &line)
+{
+    if (const auto seconds = EncoderPosition::seconds(line)) {
+        m_encoded = seconds;
+        Q_EMIT encoded(*seconds, now());
+    }
+}
+
+void ConversionRun::showProgress()
 {
     ++m_elapsed;
     Q_EMIT elapsedChanged(m_elapsed);
-    const auto percent = EncoderStatistics::percent(ReadLastLineOfFile(EncoderStatisticsFile()),
-                                                    m_command.clipDurationSeconds);
-    if (percent)
+    if (!m_encoded)
+        return;
+    if (const auto percent = EncoderPosition::percent(*m_encoded, m_command.clipDurationSeconds))
         setTrack(*percent);
 }
 

@@ -13,11 +13,13 @@
 #include "media/mediafacts.h"
 
 #include <QList>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class ConversionList;
 class OptionSet;
@@ -25,9 +27,11 @@ class PreviewPlayer;
 class QWidget;
 
 // Converts every row of the queue, first to last, one encoder run at a time. Driven
-// by signals: the encoder's end arrives as a signal and the one-second timer reads its
-// statistics file, so nothing polls. The progress panel, the command-line mode and the
-// tests are all views of these signals.
+// by signals: the encoder's lines and its end arrive as signals, so nothing polls. How
+// far the encoder has got is read from its status lines here and nowhere else; the
+// row's bar, the speed and the time left are all views of that one figure, stamped by
+// the run's one clock. The progress panel, the command-line mode and the tests are all
+// views of these signals.
 class ConversionRun : public QObject
 {
     Q_OBJECT
@@ -67,6 +71,8 @@ public:
     int totalProgress() const { return m_total; }
     int trackProgress() const { return m_track; }
     int elapsedSeconds() const { return m_elapsed; }
+    // Seconds since the run started: the clock every progress figure is given on.
+    double now() const;
     // The encoder of the row being converted; 0 while none runs.
     qint64 encoderProcessId() const { return m_job ? m_job->processId() : 0; }
 
@@ -88,6 +94,9 @@ Q_SIGNALS:
     void rowStarted(int row, const QString &inputPath, const QString &outputPath);
     // Every line the encoder of the current row writes, status lines included.
     void encoderLine(const QString &line);
+    // The current row's encoder has written this much of it (media seconds), told at
+    // this moment of now().
+    void encoded(double mediaSeconds, double now);
     void elapsedChanged(int seconds);
     void trackProgressChanged(int percent);
     void totalProgressChanged(int percent);
@@ -112,7 +121,8 @@ private:
     QString failureReason(const QStringList &tail, bool normalExit) const;
     void encoderStalled();
     void finishRow(bool ok, const QString &whyFailed);
-    void showStatistics(); // Timer2's tick
+    void notePosition(const QString &line);
+    void showProgress(); // Timer2's tick
     void cancelPath();
     void missingInput(const QString &path);
     void completeRun();
@@ -132,6 +142,7 @@ private:
     QString m_outputFolder;
     QString m_failureHint = RunMessages::windowFailureHint();
     QTimer Timer2; // one-second progress timer, on while an encoder runs
+    QElapsedTimer m_clock; // started with the run
 
     RunSettings m_settings;
     EncoderCapabilities m_capabilities;
@@ -151,4 +162,5 @@ private:
     int m_total = 0;
     int m_track = 0;
     int m_elapsed = 0;
+    std::optional<double> m_encoded; // media seconds of the current row written so far
 };

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/encoderstatistics.h"
 
-#include "common/numerictext.h"
-#include "common/rounding.h"
 #include "common/safefile.h"
 
 #include <QFile>
-#include <QRegularExpression>
+
+#include <optional>
 
 namespace {
 // The last complete line of data, or nothing when data does not hold all of it.
@@ -41,24 +40,4 @@ QString ReadLastLineOfFile(const QString &fileName)
         if (from == 0)
             return {};
     }
-}
-
-std::optional<double> EncoderStatistics::encodedSeconds(const QString &line)
-{
-    static const QRegularExpression field(QStringLiteral("(?:^|\\s)time=\\s*(\\S*)"));
-    const auto match = field.match(line);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return NumericText::value(match.captured(1));
-}
-
-std::optional<int> EncoderStatistics::percent(const QString &line, qint64 clipSeconds)
-{
-    const auto seconds = encodedSeconds(line);
-    if (!seconds || clipSeconds <= 0)
-        return std::nullopt;
-    const qint64 value = roundHalfEven(*seconds / double(clipSeconds) * 100);
-    if (value < 0 || value > 100)
-        return std::nullopt;
-    return int(value);
 }

@@ -3,7 +3,7 @@
 
 #include "common/childoutput.h"
 #include "convert/encodercommand.h"
-#include "convert/runtimeleft.h"
+#include "convert/encoderposition.h"
 
 #include <QObject>
 #include <QRegularExpression>
@@ -20,7 +20,7 @@ std::optional<double> lastStatusTime(const QString &output)
     static const QRegularExpression lineEnd(QStringLiteral("[\r\n]+"));
     const QStringList lines = output.split(lineEnd, Qt::SkipEmptyParts);
     for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
-        if (const auto seconds = RunTimeLeft::encodedSeconds(*line))
+        if (const auto seconds = EncoderPosition::seconds(*line))
             return seconds;
     }
     return std::nullopt;

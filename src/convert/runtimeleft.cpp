@@ -5,7 +5,6 @@
 #include "convert/conversionrun.h"
 #include "media/conversionlist.h"
 
-#include <QRegularExpression>
 
 RunTimeLeft::RunTimeLeft(ConversionRun *run, QObject *parent) : QObject(parent), m_run(run)
 {
@@ -13,7 +12,7 @@ RunTimeLeft::RunTimeLeft(ConversionRun *run, QObject *parent) : QObject(parent),
     connect(&m_tick, &QTimer::timeout, this, &RunTimeLeft::tell);
     connect(run, &ConversionRun::started, this, &RunTimeLeft::runStarted);
     connect(run, &ConversionRun::rowStarted, this, &RunTimeLeft::rowStarted);
-    connect(run, &ConversionRun::encoderLine, this, &RunTimeLeft::encoderLine);
+    connect(run, &ConversionRun::encoded, this, &RunTimeLeft::encoded);
     connect(run, &ConversionRun::rowFinished, this,
             [this](int, const QString &status) { rowFinished(status); });
     connect(run, &ConversionRun::finished, &m_tick, &QTimer::stop);
@@ -27,23 +26,9 @@ double RunTimeLeft::rowLength(const ConversionList &list, int row)
     return double(*end - TimeText::secondsOrZero(list.text(row, ConversionList::Start)));
 }
 
-std::optional<double> RunTimeLeft::encodedSeconds(const QString &line)
-{
-    static const QRegularExpression time(
-        QStringLiteral("(?:^|\\s)time=\\s*(\\d+):(\\d{2}):(\\d{2}(?:\\.\\d+)?)"));
-    // Only the status line: "time=" elsewhere (a file name, metadata) is not progress.
-    const bool status =
-        line.contains(QLatin1String("frame=")) || line.contains(QLatin1String("size="));
-    const QRegularExpressionMatch found = time.match(line);
-    if (!status || !found.hasMatch())
-        return std::nullopt;
-    return found.captured(1).toDouble() * 3600 + found.captured(2).toDouble() * 60 +
-           found.captured(3).toDouble();
-}
-
 double RunTimeLeft::now() const
 {
-    return m_clock.isValid() ? m_clock.elapsed() / 1000.0 : 0;
+    return m_run->now();
 }
 
 QString RunTimeLeft::speedText() const
@@ -62,7 +47,6 @@ void RunTimeLeft::runStarted()
     for (int row : m_run->rows())
         lengths << rowLength(*m_run->list(), row);
     m_estimate.begin(lengths);
-    m_clock.start();
     m_tick.start();
     tell();
 }
@@ -73,12 +57,10 @@ void RunTimeLeft::rowStarted(int row)
     tell();
 }
 
-void RunTimeLeft::encoderLine(const QString &line)
+void RunTimeLeft::encoded(double mediaSeconds, double at)
 {
-    if (const auto seconds = encodedSeconds(line)) {
-        m_estimate.encoded(*seconds, now());
-        tell();
-    }
+    m_estimate.encoded(mediaSeconds, at);
+    tell();
 }
 
 void RunTimeLeft::rowFinished(const QString &status)

@@ -3,12 +3,9 @@
 
 #include "convert/timeleftestimate.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
-
-#include <optional>
 
 class ConversionList;
 class ConversionRun;
@@ -31,9 +28,6 @@ public:
 
     // A row's clip length in seconds (End - Start); 0 when End is not a time.
     static double rowLength(const ConversionList &list, int row);
-    // The media time of an encoder status line ("frame= ... time=00:01:02.50 ..."), or
-    // nothing for any other line.
-    static std::optional<double> encodedSeconds(const QString &line);
 
 Q_SIGNALS:
     // The texts changed: at each status line, and once a second as the time runs down.
@@ -42,12 +36,11 @@ Q_SIGNALS:
 private:
     void runStarted();
     void rowStarted(int row);
-    void encoderLine(const QString &line);
+    void encoded(double mediaSeconds, double at);
     void rowFinished(const QString &status);
     void tell();
 
     ConversionRun *m_run;
     TimeLeftEstimate m_estimate;
-    QElapsedTimer m_clock;
     QTimer m_tick;
 };

@@ -5,6 +5,7 @@
 #include "convert/encodercommand.h"
 #include "convert/encoderfragments.h"
 #include "convert/encoderlog.h"
+#include "convert/encoderposition.h"
 #include "convert/encoderstatistics.h"
 
 #include <QElapsedTimer>
@@ -53,24 +54,24 @@ TEST(ReadLastLineOfFile, LongFilesAndLongLines)
     EXPECT_EQ(ReadLastLineOfFile(written(dir, "stats.log", longLine + "\n")), longLine);
 }
 
-TEST(EncoderStatistics, TimeFieldInBothLineLayouts)
+TEST(EncoderPosition, TimeFieldOfTheStatisticsInBothLineLayouts)
 {
     const QString current = "out=  0 st=  0 frame=    48 q= 1.6 f_size=  10440 s_size=       70kB "
                             "time= 4.840 br=  2088.0kbits/s avg_br=   299.4kbits/s type= I";
     const QString older =
         "frame= 250 q= 2.0 f_size= 1210 s_size= 500kB time= 10.000 br= 9.7kbits/s "
         "avg_br= 400.1kbits/s type= P";
-    EXPECT_DOUBLE_EQ(*EncoderStatistics::encodedSeconds(current), 4.84);
-    EXPECT_DOUBLE_EQ(*EncoderStatistics::encodedSeconds(older), 10.0);
-    EXPECT_FALSE(EncoderStatistics::encodedSeconds("").has_value());
-    EXPECT_FALSE(EncoderStatistics::encodedSeconds("frame= 1 q= 2.0").has_value());
+    EXPECT_DOUBLE_EQ(*EncoderPosition::seconds(current), 4.84);
+    EXPECT_DOUBLE_EQ(*EncoderPosition::seconds(older), 10.0);
+    EXPECT_FALSE(EncoderPosition::seconds("").has_value());
+    EXPECT_FALSE(EncoderPosition::seconds("frame= 1 q= 2.0").has_value());
 
-    EXPECT_EQ(EncoderStatistics::percent(older, 40), 25);
-    EXPECT_EQ(EncoderStatistics::percent("time= 0.5 br= 1", 4), 12); // 12.5, to the even
-    EXPECT_EQ(EncoderStatistics::percent("time= 1.5 br= 1", 4), 38); // 37.5
-    EXPECT_FALSE(EncoderStatistics::percent(older, 0).has_value());
-    EXPECT_FALSE(EncoderStatistics::percent(older, 5).has_value()); // 200: the bar refuses
-    EXPECT_FALSE(EncoderStatistics::percent(older, -5).has_value());
+    EXPECT_EQ(EncoderPosition::percent(10.0, 40), 25);
+    EXPECT_EQ(EncoderPosition::percent(0.5, 4), 12); // 12.5, to the even
+    EXPECT_EQ(EncoderPosition::percent(1.5, 4), 38); // 37.5
+    EXPECT_FALSE(EncoderPosition::percent(10.0, 0).has_value());
+    EXPECT_FALSE(EncoderPosition::percent(10.0, 5).has_value()); // 200: the bar refuses
+    EXPECT_FALSE(EncoderPosition::percent(10.0, -5).has_value());
 }
 
 namespace {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "convert/encoderposition.h"
 #include "convert/runtimeleft.h"
 #include "convert/timeleftestimate.h"
 #include "media/conversionlist.h"
@@ -149,9 +150,9 @@ TEST(RunTimeLeft, ARowsLengthIsItsClip)
     EXPECT_EQ(row("", "garbage"), 0);
 }
 
-TEST(RunTimeLeft, TheMediaTimeComesFromTheEncodersStatusLinesOnly)
+TEST(EncoderPosition, TheMediaTimeComesFromTheEncodersStatusLinesOnly)
 {
-    const auto seconds = [](const char *line) { return RunTimeLeft::encodedSeconds(line); };
+    const auto seconds = [](const char *line) { return EncoderPosition::seconds(line); };
     EXPECT_EQ(seconds("frame=  312 fps= 62 q=31.0 size=     512kB time=00:01:02.50 "
                       "bitrate= 67.1kbits/s speed=12.4x"),
               62.5);
