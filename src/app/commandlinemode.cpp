@@ -106,12 +106,15 @@ const std::array<CommandLineMode::Mode, 8> Modes = {{
      probe},
     {"--list-profiles",
      "  --list-profiles\n"
-     "        Print the profile list: position, key and text of each entry.\n",
+     "        Print the profile list: position, key and text of each entry. The\n"
+     "        position (first) and a type's key (second, p006) are what --profile\n"
+     "        takes; the number in a type's text (\"006.\") is not its position.\n",
      listProfiles},
     {"--convert",
-     "  --convert [--profile N] [--output DIR] [--] FILE...\n"
+     "  --convert [--profile N|KEY] [--output DIR] [--] FILE...\n"
      "        Convert the files without a window. N is a position of the profile list\n"
-     "        (default: the profile chosen when the window was last closed); the\n"
+     "        as --list-profiles prints it first, KEY a type's key as it prints second\n"
+     "        (p006); default: the profile chosen when the window was last closed. The\n"
      "        options are that profile's defaults. The existing-file rule and the\n"
      "        thread count come from settings.dat, the output folder too unless DIR\n"
      "        is given. Prints one line per file: row, total percent, status, output\n"

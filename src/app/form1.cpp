@@ -171,7 +171,7 @@ void Form1::connectCommands()
     connect(lvwAudioTracks->convertFailedAction(), &QAction::triggered, m_run,
             &ConversionRun::startFailed);
     connect(m_menu->play, &QAction::triggered, this,
-            [this] { m_preview->playRow(*m_list, m_queue->selectedRow()); });
+            [this] { m_preview->playRow(*m_list, m_queue->currentRow()); });
     connect(m_queue, &QueueController::clipEditorRequested, this,
             [this](int row) { Form2::openFor(*m_list, row, m_player, this); });
     alsoBy(lvwAudioTracks->importAction(), &QAction::triggered, m_menu->importvideo);

@@ -46,6 +46,10 @@ ConversionRun::ConversionRun(ConversionList *list, OptionSet *options,
     Timer2.setInterval(1000);
     connect(&Timer2, &QTimer::timeout, this, &ConversionRun::showProgress);
     connect(&m_stallWatch, &EncoderStallWatch::stalled, this, &ConversionRun::encoderStalled);
+    if (list) {
+        connect(list, &QAbstractItemModel::rowsRemoved, this, &ConversionRun::dropLeftRows);
+        connect(list, &QAbstractItemModel::modelReset, this, &ConversionRun::dropLeftRows);
+    }
     // Asked now, so the first run need not wait for the answer.
     EncoderCapabilities::query(AppFolder() + QStringLiteral("fp.dll"), this,
                                [](const EncoderCapabilities &) {});
@@ -78,9 +82,11 @@ void ConversionRun::startRows(const QList<int> &rows)
 {
     if (m_running || !m_list || !m_options || rows.isEmpty() || refusedToStart())
         return;
-    m_rows = rows;
+    m_ids.clear();
+    for (int row : rows)
+        m_ids << m_list->id(row);
     m_position = 0;
-    m_row = rows.first();
+    m_begun = false;
     if (m_player)
         m_player->stop();
     m_running = true;
@@ -115,17 +121,18 @@ bool ConversionRun::refusedToStart()
 void ConversionRun::beginRows(const EncoderCapabilities &capabilities)
 {
     m_capabilities = capabilities;
+    m_begun = true;
     startRow();
 }
 
 void ConversionRun::startRow()
 {
-    if (m_position >= m_rows.size()) {
+    if (m_position >= m_ids.size()) {
         completeRun();
         return;
     }
     setTrack(0);
-    const QString input = m_list->text(m_row, ConversionList::FileName);
+    const QString input = m_list->text(currentRow(), ConversionList::FileName);
     if (!QFileInfo(input).isFile()) {
         missingInput(input);
         return;
@@ -141,8 +148,9 @@ void ConversionRun::startRow()
 // The next row's input is asked about while this one waits, so the asking costs no time.
 void ConversionRun::askAhead(int position)
 {
-    if (position < m_rows.size())
-        m_ahead.ask(encoderProgram(), m_list->text(m_rows[position], ConversionList::FileName));
+    if (position < m_ids.size())
+        m_ahead.ask(encoderProgram(),
+                    m_list->text(m_list->rowOf(m_ids[position]), ConversionList::FileName));
 }
 
 QString ConversionRun::encoderProgram()
@@ -153,13 +161,14 @@ QString ConversionRun::encoderProgram()
 void ConversionRun::startInspected(const MediaFacts &facts)
 {
     m_source = facts;
-    EncoderRow::takeFacts(*m_list, m_row, facts);
-    const QString input = m_list->text(m_row, ConversionList::FileName);
-    m_command = BuildEncoderCommand(EncoderRow::fromList(*m_list, m_row), *m_options,
+    const int row = currentRow();
+    EncoderRow::takeFacts(*m_list, row, facts);
+    const QString input = m_list->text(row, ConversionList::FileName);
+    m_command = BuildEncoderCommand(EncoderRow::fromList(*m_list, row), *m_options,
                                     m_profileCaption ? m_profileCaption() : QString(), m_settings);
-    Q_EMIT rowStarted(m_row, input, m_command.outputPath);
-    m_list->setText(m_row, ConversionList::Status, Processing);
-    m_list->setToolTip(m_row, QString());
+    Q_EMIT rowStarted(row, input, m_command.outputPath);
+    m_list->setText(row, ConversionList::Status, Processing);
+    m_list->setToolTip(row, QString());
     // A row must never show the progress the previous row left in the file.
     QFile::remove(EncoderStatisticsFile());
     if (!m_settings.keepExistingFile && sameFile(input, m_command.outputPath)) {
@@ -268,18 +277,68 @@ void ConversionRun::finishRow(bool ok, const QString &whyFailed)
     Timer2.stop();
     setTrack(100);
     const QString status = ok ? Ok : Fail;
-    m_list->setText(m_row, ConversionList::Status, status);
-    m_list->setToolTip(m_row, ok ? QString() : whyFailed);
+    const int row = currentRow();
+    m_list->setText(row, ConversionList::Status, status);
+    m_list->setToolTip(row, ok ? QString() : whyFailed);
     // Of the rows done: never past 100, and moving even with hundreds of rows.
-    setTotal(int(std::min<qint64>(100, qint64(m_position + 1) * 100 / m_rows.size())));
-    Q_EMIT rowFinished(m_row, status, m_command.outputPath);
-    if (++m_position < m_rows.size())
-        m_row = m_rows[m_position];
+    setTotal(int(std::min<qint64>(100, qint64(m_position + 1) * 100 / m_ids.size())));
+    Q_EMIT rowFinished(row, status, m_command.outputPath);
+    ++m_position;
+    startRowSoon();
+}
+
+void ConversionRun::startRowSoon()
+{
     const quint64 generation = m_generation;
     QTimer::singleShot(0, this, [this, generation] {
         if (generation == m_generation && m_running)
             startRow();
     });
+}
+
+int ConversionRun::currentRow() const
+{
+    const int position = std::min(m_position, int(m_ids.size()) - 1);
+    return position >= 0 ? m_list->rowOf(m_ids[position]) : -1;
+}
+
+QList<int> ConversionRun::rows() const
+{
+    QList<int> rows;
+    for (quint64 id : m_ids) {
+        if (const int row = m_list->rowOf(id); row >= 0)
+            rows << row;
+    }
+    return rows;
+}
+
+// A row removed while the run goes leaves the run; the one converting is stopped and
+// what its encoder wrote is removed, and the run goes on with the next row it has.
+void ConversionRun::dropLeftRows()
+{
+    if (!m_running)
+        return;
+    const bool currentLeft = m_position < m_ids.size() && m_list->rowOf(m_ids[m_position]) < 0;
+    for (int position = int(m_ids.size()) - 1; position >= 0; --position) {
+        if (m_list->rowOf(m_ids[position]) >= 0)
+            continue;
+        m_ids.removeAt(position);
+        if (position < m_position)
+            --m_position;
+        Q_EMIT rowDropped(position);
+    }
+    if (!currentLeft || !m_begun)
+        return;
+    Timer2.stop();
+    ++m_generation; // what was on its way for the row that left is not wanted any more
+    m_ahead.clear();
+    if (m_job)
+        retireJob([](OutputFile &part) { part.discard(); });
+    else if (m_checking)
+        m_output.discard();
+    m_checking = false;
+    setTrack(0);
+    startRowSoon();
 }
 
 double ConversionRun::now() const
@@ -318,26 +377,32 @@ void ConversionRun::cancelPath()
 {
     m_cancelRequested = false;
     Timer2.stop();
-    m_list->setText(m_row, ConversionList::Status, Cancel);
+    m_list->setText(currentRow(), ConversionList::Status, Cancel);
     Q_EMIT busyChanged(false);
-    // Asks the encoder to quit, so it closes its file properly; the job ends it if it
-    // has not quit after the grace period. What it wrote by then is kept, also when the
-    // program closes before the encoder has quit, but never over an earlier file.
+    // What the encoder wrote by then is kept, also when the program closes before the
+    // encoder has quit, but never over an earlier file.
+    retireJob([](OutputFile &part) { part.keepPartial(); });
+    m_running = false;
+    message(QStringLiteral("Conversion Canceled by the user!"), Desktop::Icon::Critical);
+    endRun(Outcome::Cancelled);
+}
+
+// Asks the encoder to quit, so it closes its file properly; the job ends it if it has not
+// quit after the grace period. Then, once it has ended or is gone, its part is dealt with.
+void ConversionRun::retireJob(const std::function<void(OutputFile &)> &withPart)
+{
     ChildProgram *job = m_job;
     job->requestStop();
     detachJob(false);
     // Once, whichever of the two comes first.
     auto partial = std::make_shared<std::optional<OutputFile>>(m_output);
-    const auto keepPartial = [partial] {
+    const auto ended = [partial, withPart] {
         if (*partial)
-            (*partial)->keepPartial();
+            withPart(**partial);
         partial->reset();
     };
-    connect(job, &ChildProgram::finished, this, keepPartial);
-    connect(job, &QObject::destroyed, this, keepPartial);
-    m_running = false;
-    message(QStringLiteral("Conversion Canceled by the user!"), Desktop::Icon::Critical);
-    endRun(Outcome::Cancelled);
+    connect(job, &ChildProgram::finished, this, ended);
+    connect(job, &QObject::destroyed, this, ended);
 }
 
 void ConversionRun::missingInput(const QString &path)
@@ -359,7 +424,7 @@ void ConversionRun::completeRun()
         Desktop::instance().shutdown();
     // Before the box, which waits for a click: the user may be at another window.
     Desktop::instance().notify(QStringLiteral("Conversion completed!"), completionNotice());
-    const auto done = RunMessages::completion(failedRows(), int(m_rows.size()), m_failureHint);
+    const auto done = RunMessages::completion(failedRows(), int(m_ids.size()), m_failureHint);
     message(done.text, done.icon);
     const QString folder = m_settings.outputFolder;
     endRun(Outcome::Completed);
@@ -369,8 +434,8 @@ void ConversionRun::completeRun()
 QString ConversionRun::completionNotice() const
 {
     int converted = 0;
-    for (int row : m_rows)
-        converted += row < m_list->count() && m_list->text(row, ConversionList::Status) == Ok;
+    for (int row : rows())
+        converted += m_list->text(row, ConversionList::Status) == Ok;
     const QString files =
         converted == 1 ? tr("1 file converted") : tr("%1 files converted").arg(converted);
     return files + tr(", %1 failed.").arg(failedRows()) + QLatin1Char('\n') +
@@ -380,8 +445,8 @@ QString ConversionRun::completionNotice() const
 int ConversionRun::failedRows() const
 {
     int failed = 0;
-    for (int row : m_rows) {
-        if (row < m_list->count() && m_list->text(row, ConversionList::Status) == Fail)
+    for (int row : rows()) {
+        if (m_list->text(row, ConversionList::Status) == Fail)
             ++failed;
     }
     return failed;
@@ -405,7 +470,7 @@ void ConversionRun::stop()
     const bool converting = wasRunning && (m_job || m_checking);
     m_checking = false;
     if (converting)
-        m_list->setText(m_row, ConversionList::Status, Cancel);
+        m_list->setText(currentRow(), ConversionList::Status, Cancel);
     detachJob(true);
     // Closed in the middle: no part of a file is left behind.
     if (converting)

@@ -65,9 +65,11 @@ public:
 
     bool isRunning() const { return m_running; }
     ConversionList *list() const { return m_list; }
-    // The list rows the run converts, in order; set when it starts.
-    const QList<int> &rows() const { return m_rows; }
-    int currentRow() const { return m_row; }
+    // The list rows the run converts, in order, where they stand now: rows added since
+    // it started are not among them, rows removed since have left it.
+    QList<int> rows() const;
+    // Where the run's current row stands in the list now; -1 when it has none.
+    int currentRow() const;
     int totalProgress() const { return m_total; }
     int trackProgress() const { return m_track; }
     int elapsedSeconds() const { return m_elapsed; }
@@ -104,6 +106,9 @@ Q_SIGNALS:
     // row's reason is its tooltip.
     void rowFinished(int row, const QString &status, const QString &outputPath);
     void finished(ConversionRun::Outcome outcome);
+    // The row at this place of the run left the list and the run; the places after it
+    // move up by one.
+    void rowDropped(int position);
 
 private:
     void startRows(const QList<int> &rows);
@@ -121,6 +126,9 @@ private:
     QString failureReason(const QStringList &tail, bool normalExit) const;
     void encoderStalled();
     void finishRow(bool ok, const QString &whyFailed);
+    void startRowSoon();
+    void dropLeftRows();
+    void retireJob(const std::function<void(OutputFile &)> &withPart);
     void notePosition(const QString &line);
     void showProgress(); // Timer2's tick
     void cancelPath();
@@ -156,9 +164,9 @@ private:
     bool m_cancelRequested = false;
     bool m_checking = false;  // the current row's output is being read back
     quint64 m_generation = 0; // tells late callbacks of an earlier run apart
-    QList<int> m_rows;        // the list rows of this run
-    int m_position = 0;       // of the current row in m_rows
-    int m_row = 0;            // the current list row
+    QList<quint64> m_ids;     // the list rows of this run, by their ids
+    int m_position = 0;       // of the current row in m_ids
+    bool m_begun = false;     // the encoder's capabilities are known and rows start
     int m_total = 0;
     int m_track = 0;
     int m_elapsed = 0;

@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 
 namespace {
@@ -131,16 +132,28 @@ ConvertCommand::Arguments ConvertCommand::parse(const QStringList &arguments)
     parsed.files = reader.plain();
     if (reader.has(QStringLiteral("--profile"))) {
         const QString value = reader.value(QStringLiteral("--profile"));
+        static const QRegularExpression typeKey(QStringLiteral("^p\\d+$"));
         bool number = false;
         parsed.profile = value.toInt(&number);
-        if (!number || parsed.profile < 1)
-            parsed.error =
-                QStringLiteral("--profile takes a position of the profile list, 1 or more: ") +
-                value;
+        if (typeKey.match(value).hasMatch())
+            parsed.profileKey = value;
+        else if (!number || parsed.profile < 1)
+            parsed.error = QStringLiteral("--profile takes a position of the profile list, 1 or "
+                                          "more, or a type's key (p006): ") +
+                           value;
     }
     if (parsed.files.isEmpty() && parsed.error.isEmpty())
         parsed.error = QStringLiteral("no file to convert");
     return parsed;
+}
+
+int ConvertCommand::positionOf(const QList<ProfileEntry> &entries, const QString &key)
+{
+    for (int index = 0; index < entries.size(); ++index) {
+        if (entries[index].isType() && entries[index].key == key)
+            return index + 1;
+    }
+    return 0;
 }
 
 int ConvertCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
@@ -155,7 +168,14 @@ int ConvertCommand::run(const QStringList &arguments, QTextStream &out, QTextStr
     ProfileSelection profiles(&options);
     if (!profiles.open())
         return fail(QStringLiteral("cannot read the profile catalogue ") + profiles.databaseFile());
-    const int position = args.profile ? args.profile : profiles.storedPosition();
+    int position = args.profile ? args.profile : profiles.storedPosition();
+    if (!args.profileKey.isEmpty()) {
+        position = positionOf(profiles.entries(), args.profileKey);
+        if (position == 0)
+            return fail(QStringLiteral("no profile type has the key %1 "
+                                       "(klevar --list-profiles shows them)")
+                            .arg(args.profileKey));
+    }
     if (position < 1)
         return fail(QStringLiteral("no profile chosen: give --profile N "
                                    "(klevar --list-profiles shows them)"));

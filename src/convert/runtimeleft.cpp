@@ -5,6 +5,8 @@
 #include "convert/conversionrun.h"
 #include "media/conversionlist.h"
 
+#include <algorithm>
+
 
 RunTimeLeft::RunTimeLeft(ConversionRun *run, QObject *parent) : QObject(parent), m_run(run)
 {
@@ -15,6 +17,10 @@ RunTimeLeft::RunTimeLeft(ConversionRun *run, QObject *parent) : QObject(parent),
     connect(run, &ConversionRun::encoded, this, &RunTimeLeft::encoded);
     connect(run, &ConversionRun::rowFinished, this,
             [this](int, const QString &status) { rowFinished(status); });
+    connect(run, &ConversionRun::rowDropped, this, [this](int position) {
+        m_estimate.dropRow(position, now());
+        tell();
+    });
     connect(run, &ConversionRun::finished, &m_tick, &QTimer::stop);
 }
 
@@ -24,6 +30,14 @@ double RunTimeLeft::rowLength(const ConversionList &list, int row)
     if (!end)
         return 0;
     return double(*end - TimeText::secondsOrZero(list.text(row, ConversionList::Start)));
+}
+
+double RunTimeLeft::rowArea(const ConversionList &list, int row)
+{
+    const QStringList sides = list.text(row, ConversionList::Size).split(QLatin1Char('x'));
+    if (sides.size() != 2)
+        return 0;
+    return std::max(0.0, sides[0].toDouble()) * std::max(0.0, sides[1].toDouble());
 }
 
 double RunTimeLeft::now() const
@@ -44,9 +58,12 @@ QString RunTimeLeft::timeLeftText() const
 void RunTimeLeft::runStarted()
 {
     QList<double> lengths;
-    for (int row : m_run->rows())
+    QList<double> areas;
+    for (int row : m_run->rows()) {
         lengths << rowLength(*m_run->list(), row);
-    m_estimate.begin(lengths);
+        areas << rowArea(*m_run->list(), row);
+    }
+    m_estimate.begin(lengths, areas);
     m_tick.start();
     tell();
 }

@@ -28,6 +28,8 @@ public:
 
     // A row's clip length in seconds (End - Start); 0 when End is not a time.
     static double rowLength(const ConversionList &list, int row);
+    // A row's frame area in pixels from its "Size" column ("640x480"); 0 when unknown.
+    static double rowArea(const ConversionList &list, int row);
 
 Q_SIGNALS:
     // The texts changed: at each status line, and once a second as the time runs down.

@@ -12,10 +12,19 @@ QString clock(double seconds)
 }
 } // namespace
 
-void TimeLeftEstimate::begin(const QList<double> &lengths)
+void TimeLeftEstimate::begin(const QList<double> &lengths, const QList<double> &areas)
 {
     *this = TimeLeftEstimate();
     m_lengths = lengths;
+    double known = 0;
+    int counted = 0;
+    for (double area : areas) {
+        known += std::max(0.0, area);
+        counted += area > 0;
+    }
+    const double mean = counted ? known / counted : 1;
+    for (int index = 0; index < lengths.size(); ++index)
+        m_areas << (index < areas.size() && areas[index] > 0 ? areas[index] : mean);
 }
 
 void TimeLeftEstimate::rowStarted(int index, double now)
@@ -58,10 +67,24 @@ void TimeLeftEstimate::rowFinished(bool converted, double now)
     if (!m_inRow)
         return;
     const double whole = length(m_index);
-    m_doneMedia += converted && whole > 0 ? whole : m_rowMedia;
+    const double media = converted && whole > 0 ? whole : m_rowMedia;
+    m_doneMedia += media;
+    m_doneWork += media * area(m_index);
     m_rowMedia = 0;
     m_sampleTime = now;
     m_inRow = false;
+}
+
+void TimeLeftEstimate::dropRow(int index, double now)
+{
+    if (index < 0 || index >= m_lengths.size())
+        return;
+    if (index == m_index && m_inRow)
+        rowFinished(false, now);
+    m_lengths.removeAt(index);
+    m_areas.removeAt(index);
+    if (index <= m_index)
+        --m_index;
 }
 
 double TimeLeftEstimate::length(int index) const
@@ -69,14 +92,20 @@ double TimeLeftEstimate::length(int index) const
     return index >= 0 && index < m_lengths.size() ? m_lengths[index] : 0;
 }
 
+double TimeLeftEstimate::area(int index) const
+{
+    return index >= 0 && index < m_areas.size() ? m_areas[index] : 1;
+}
+
+// Work per second of wall time.
 std::optional<double> TimeLeftEstimate::runPace() const
 {
     if (!m_runStart || m_sampleTime - *m_runStart < FirstSeconds)
         return std::nullopt;
-    const double media = m_doneMedia + m_rowMedia;
-    if (media <= 0)
+    const double work = m_doneWork + (m_inRow ? m_rowMedia * area(m_index) : 0);
+    if (work <= 0)
         return std::nullopt;
-    return media / (m_sampleTime - *m_runStart);
+    return work / (m_sampleTime - *m_runStart);
 }
 
 bool TimeLeftEstimate::rowLeftKnown() const
@@ -103,7 +132,7 @@ std::optional<double> TimeLeftEstimate::queueLeft(double now) const
         return std::nullopt;
     double left = rowLeft(now).value_or(0);
     for (int index = m_index + 1; index < m_lengths.size(); ++index)
-        left += std::max(0.0, length(index)) / *pace;
+        left += std::max(0.0, length(index)) * area(index) / *pace;
     return left;
 }
 

@@ -14,9 +14,10 @@
 // slow status line does not make it jump; until the run has gone on that long, it is the
 // run's average. Nothing is estimated in the run's first second. The current row's time left divides what is
 // left of it by that pace. The rows after it are divided by the pace of the whole run
-// so far, media converted per second of wall time since the first row began: that pace
+// so far, work done per second of wall time since the first row began: that pace
 // already holds what a row costs besides encoding (starting the encoder, writing the
-// file), which the recent pace does not see.
+// file), which the recent pace does not see. A row's work is its length times its frame
+// area, so a large first row does not make the small ones after it look slow.
 class TimeLeftEstimate
 {
 public:
@@ -25,8 +26,10 @@ public:
     static constexpr double FirstSeconds = 1.0;
 
     // The run's rows in the order they convert, each its clip length in seconds; a length
-    // of 0 or less is unknown. Forgets the previous run.
-    void begin(const QList<double> &lengths);
+    // of 0 or less is unknown. areas holds each row's frame area in pixels (0: unknown,
+    // taken as the known rows' mean); without areas every row's frame counts the same.
+    // Forgets the previous run.
+    void begin(const QList<double> &lengths, const QList<double> &areas = {});
     // The row at this place of the run starts converting.
     void rowStarted(int index, double now);
     // The encoder has written the current row up to this media time.
@@ -34,6 +37,9 @@ public:
     // The current row has ended: a converted row counts whole, a failed one for what the
     // encoder had written of it.
     void rowFinished(bool converted, double now);
+    // The row at this place has left the run; the current one counts for what the
+    // encoder had written of it.
+    void dropRow(int index, double now);
 
     // Media seconds per second of wall time; nothing until the encoder has told some.
     std::optional<double> speed() const { return m_speed; }
@@ -53,8 +59,10 @@ private:
     std::optional<double> runPace() const;
     bool rowLeftKnown() const;
     double length(int index) const;
+    double area(int index) const;
 
     QList<double> m_lengths;
+    QList<double> m_areas;
     int m_index = -1; // the current row's place, or the last finished one's
     bool m_inRow = false;
     bool m_rowSampled = false; // the current row has had a status line
@@ -62,6 +70,7 @@ private:
     bool m_speedSettled = false; // the run has SmoothingSeconds behind it
     std::optional<double> m_runStart;
     double m_doneMedia = 0;  // of the finished rows
+    double m_doneWork = 0;   // of the finished rows: media seconds times frame area
     double m_rowMedia = 0;   // of the current row
     double m_sampleTime = 0; // when m_rowMedia was last told (or the row started)
 };

@@ -10,6 +10,7 @@ int ConversionList::addItem(const QString &path)
     Item item;
     item.tag = path;
     item.columns[FileName] = path;
+    item.id = ++m_lastId;
     m_rows.append(item);
     endInsertRows();
     return row;
@@ -31,6 +32,20 @@ void ConversionList::clearAll()
     beginResetModel();
     m_rows.clear();
     endResetModel();
+}
+
+quint64 ConversionList::id(int row) const
+{
+    return valid(row) ? m_rows[row].id : 0;
+}
+
+int ConversionList::rowOf(quint64 id) const
+{
+    for (int row = 0; row < count(); ++row) {
+        if (m_rows[row].id == id)
+            return row;
+    }
+    return -1;
 }
 
 QString ConversionList::text(int row, Column column) const

@@ -32,6 +32,11 @@ public:
     void removeItem(int row);
     void clearAll();
     int count() const { return int(m_rows.size()); }
+    // A row's own number, never given to another row: it names the row wherever rows
+    // before it come and go. 0 for no row.
+    quint64 id(int row) const;
+    // Where the row of that number stands now; -1 once it has left the list.
+    int rowOf(quint64 id) const;
 
     QString text(int row, Column column) const;
     void setText(int row, Column column, const QString &text);
@@ -53,8 +58,10 @@ private:
         QString columns[ColumnCount];
         QString tag;
         QString toolTip;
+        quint64 id = 0;
     };
     bool valid(int row) const { return row >= 0 && row < m_rows.size(); }
 
     QList<Item> m_rows;
+    quint64 m_lastId = 0;
 };

@@ -21,9 +21,11 @@ QString PlayerCommand::options(Blanks blanks)
         beforeVf = 3;
         break;
     }
-    // The installed player refuses a "-priority" option, so there is none.
+    // The installed player refuses a "-priority" option, so there is none. The picture
+    // keeps its shape inside the surface (bars where it does not fill it), asked for
+    // outright so that a user's own player settings cannot squeeze it.
     return QStringLiteral(
-               " -framedrop   -colorkey  0  -nokeepaspect   -framedrop   -autosync   100") +
+               " -framedrop   -colorkey  0  -keepaspect   -framedrop   -autosync   100") +
            QString(beforeVo, QLatin1Char(' ')) + QStringLiteral("-vo gl2") +
            QString(beforeVf, QLatin1Char(' ')) + QStringLiteral("-vf   screenshot ");
 }

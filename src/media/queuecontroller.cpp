@@ -6,6 +6,7 @@
 #include "media/mediaprobe.h"
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
+#include "profiles/profileoptions.h"
 
 #include <QFileInfo>
 #include <QItemSelectionModel>
@@ -45,12 +46,36 @@ QueueController::QueueController(ConversionList *list, OptionSet *options, QObje
     : QObject(parent), m_list(list), m_options(options), m_probe(new MediaProbe(list, this)),
       m_selection(new QItemSelectionModel(list, this))
 {
+    connect(list, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first) { rowsAdded(first); });
+    connect(m_selection, &QItemSelectionModel::currentRowChanged, this,
+            &QueueController::showCurrentRow);
+    connect(list, &QAbstractItemModel::modelReset, this, &QueueController::showCurrentRow);
+    // The probe fills a row's times in after adding it.
+    connect(list, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &from, const QModelIndex &to) {
+                const int row = currentRow();
+                if (row >= from.row() && row <= to.row() && from.column() <= ConversionList::End)
+                    showCurrentRow();
+            });
 }
 
 int QueueController::selectedRow() const
 {
     const QModelIndexList selected = m_selection->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+int QueueController::currentRow() const
+{
+    const QModelIndex current = m_selection->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void QueueController::rowsAdded(int first)
+{
+    if (!m_selection->currentIndex().isValid())
+        m_selection->setCurrentIndex(m_list->index(first, 0), QItemSelectionModel::NoUpdate);
 }
 
 void QueueController::selectRow(int row)
@@ -158,11 +183,22 @@ void QueueController::listClick()
     const int row = selectedRow();
     if (m_list->count() == 0 || row < 0)
         return;
-    const QString path = m_list->text(row, ConversionList::FileName);
-    Q_EMIT currentFileChanged(path);
+    Q_EMIT currentFileChanged(m_list->text(row, ConversionList::FileName));
+    showCurrentRow();
+}
+
+// The sheet never shows a file that has left the list.
+void QueueController::showCurrentRow()
+{
     if (!m_options)
         return;
-    m_options->setValue(OptionNames::General, OptionNames::ItemName, path);
+    const int row = currentRow();
+    if (row < 0) {
+        ProfileOptions::showNoItem(*m_options);
+        return;
+    }
+    m_options->setValue(OptionNames::General, OptionNames::ItemName,
+                        m_list->text(row, ConversionList::FileName));
     m_options->setValue(OptionNames::OutputDuration, OptionNames::AllClipDuration, QString());
     m_options->setValue(OptionNames::OutputDuration, OptionNames::StartTime,
                         m_list->text(row, ConversionList::Start));
@@ -172,5 +208,5 @@ void QueueController::listClick()
 
 void QueueController::openClipEditor()
 {
-    Q_EMIT clipEditorRequested(selectedRow());
+    Q_EMIT clipEditorRequested(currentRow());
 }

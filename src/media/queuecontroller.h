@@ -12,8 +12,10 @@ class QItemSelectionModel;
 class QWidget;
 
 // The list operations of the queue: adding files by the open dialog or by a drop,
-// removing the selected row, clearing, and showing the clicked row in the options
+// removing the selected row, clearing, and showing the current row in the options
 // sheet. It holds the selection, so it works the same with the list view or without.
+// Whenever the list has rows, one of them is current: the first row added to an empty
+// list, the neighbour of a current row removed, the row clicked.
 class QueueController : public QObject
 {
     Q_OBJECT
@@ -28,6 +30,9 @@ public:
     QItemSelectionModel *selectionModel() const { return m_selection; }
     // The selected row, or -1.
     int selectedRow() const;
+    // The row Play, the clip editor and the options sheet are about; -1 when the list
+    // is empty.
+    int currentRow() const;
     void selectRow(int row);
 
     // The open dialog's filters, "All supported media files" first.
@@ -50,16 +55,19 @@ public:
     // The list's click: the selected row becomes the preview's file and shows its name
     // and times in the options sheet.
     void listClick();
-    // Double-click and the clip entries of the menus and the toolbar.
+    // Double-click and the clip entries of the menus and the toolbar: the current row.
     void openClipEditor();
 
 Q_SIGNALS:
-    // The clip editor is to open for the selected row (-1 when none is selected).
+    // The clip editor is to open for the current row (-1 when the list is empty).
     void clipEditorRequested(int row);
     // A click chose this file: the one "Play" previews next.
     void currentFileChanged(const QString &path);
 
 private:
+    void rowsAdded(int first);
+    void showCurrentRow();
+
     ConversionList *m_list;
     OptionSet *m_options;
     MediaProbe *m_probe;

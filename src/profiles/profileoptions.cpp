@@ -21,17 +21,28 @@ QList<ProfileOptions::DatabaseRow> ProfileOptions::databaseRows()
     };
 }
 
+namespace {
+const QString NoItem = QStringLiteral("Auto");
+const QString NoTime = QStringLiteral("00:00:00");
+} // namespace
+
+void ProfileOptions::showNoItem(OptionSet &options)
+{
+    options.setValue(General, ItemName, NoItem);
+    for (const QString &caption : {AllClipDuration, StartTime, StopTime})
+        options.setValue(OutputDuration, caption, NoTime);
+}
+
 void ProfileOptions::prolist(OptionSet &options)
 {
     using Kind = OptionSet::Kind;
-    const QString zero = QStringLiteral("00:00:00");
     options.clear();
 
-    options.addRow(General, ItemName, Kind::Display, QStringLiteral("Auto"));
+    options.addRow(General, ItemName, Kind::Display, NoItem);
 
-    options.addRow(OutputDuration, AllClipDuration, Kind::Display, zero);
-    options.addRow(OutputDuration, StartTime, Kind::Display, zero);
-    options.addRow(OutputDuration, StopTime, Kind::Display, zero);
+    options.addRow(OutputDuration, AllClipDuration, Kind::Display, NoTime);
+    options.addRow(OutputDuration, StartTime, Kind::Display, NoTime);
+    options.addRow(OutputDuration, StopTime, Kind::Display, NoTime);
 
     options.addRow(VideoOptions, VideoCodec, Kind::List, QString());
     options.addRow(VideoOptions, VideoSize, Kind::List, QString());

@@ -27,6 +27,8 @@ public:
     // prolist: the four groups and fifteen rows with their kinds, initial values and
     // built-in choices; the database-fed rows start empty.
     static void prolist(OptionSet &options);
+    // The queue's rows of the sheet as prolist leaves them: no file shown.
+    static void showNoItem(OptionSet &options);
 
     // The profile chooser's selection handler. selected is the 0-based index of the
     // selected entry, -1 for none. A class entry moves the selection to the entry after

@@ -327,3 +327,43 @@ TEST_F(RunFixture, StartingAsksThePreviewToStop)
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), "q");
 }
+
+// The run knows its rows by identity: a row removed during it leaves it (its encoder
+// stopped, nothing of it left in the output folder), a row added during it is not part
+// of it, and no status lands on another row.
+TEST_F(RunFixture, RowsRemovedOrAddedDuringTheRunAreNotConvertedAndTakeNoOtherStatus)
+{
+    const auto outputs = [&] {
+        return QDir(m_out.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    const auto whileConverting = [&](const char *name, const std::function<void()> &act) {
+        QSignalSpy ended(m_run.get(), &ConversionRun::finished);
+        m_run->start();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return QFileInfo(OutputFile::partPathFor(output(name))).size() > 0; }, 20000));
+        const qint64 encoder = m_run->encoderProcessId();
+        act();
+        ASSERT_TRUE(ended.wait(60000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !processRuns(encoder); }, 10000));
+    };
+    m_options.setValue("Video Options", "Video Codec", "x264");
+    m_options.setValue("Video Options", "Video Size", "640x480");
+    addRow(clip("long.avi", 60), 60);
+    addRow(clip("short.avi"));
+    whileConverting("long.mp4", [&] {
+        addRow(clip("late.avi"));
+        m_list.removeItem(0);
+    });
+    EXPECT_EQ(statuses(), QStringList({"OK", ""}));
+    EXPECT_EQ(outputs(), QStringList({"short.mp4"}));
+
+    m_list.clearAll();
+    addRow(clip("again.avi", 60), 60);
+    whileConverting("again.mp4", [&] {
+        m_list.clearAll();
+        addRow(clip("new.avi"));
+    });
+    EXPECT_EQ(statuses(), QStringList({""}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return outputs() == QStringList({"short.mp4"}); }, 10000))
+        << outputs().join(' ').toStdString();
+}

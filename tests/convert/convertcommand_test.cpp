@@ -101,6 +101,34 @@ TEST_F(ConvertCommandTest, ListsEveryChooserEntry)
     EXPECT_TRUE(type.match(lines[1]).hasMatch()) << lines[1].toStdString();
 }
 
+// --profile takes what --list-profiles prints: the position first, a type's key second;
+// the number in a type's text is neither.
+TEST_F(ConvertCommandTest, AProfileIsGivenByItsListedPositionOrItsTypeKey)
+{
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    ASSERT_EQ(ListProfilesCommand().run(o, e), 0);
+    OptionSet options;
+    ProfileSelection selection(&options);
+    ASSERT_TRUE(selection.open());
+    for (const QString &line : out.split('\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split('\t');
+        const auto given = ConvertCommand::parse({"--profile", fields[1], "a.avi"});
+        if (!fields[1].startsWith('p')) {
+            EXPECT_FALSE(given.error.isEmpty()) << line.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(given.error.isEmpty()) << given.error.toStdString();
+        EXPECT_EQ(ConvertCommand::positionOf(selection.entries(), given.profileKey),
+                  fields[0].toInt())
+            << line.toStdString();
+    }
+    EXPECT_EQ(ConvertCommand::positionOf(selection.entries(), "p99999"), 0);
+    const Result r = convert({"--profile", "p99999", media("a.avi")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.startsWith("klevar: no profile type has the key p99999")) << r.err.toStdString();
+}
+
 TEST_F(ConvertCommandTest, ConvertsEachFileAndSaysSoLineByLine)
 {
     const int mp4 = position("(*.mp4)");

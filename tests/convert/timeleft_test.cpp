@@ -164,3 +164,22 @@ TEST(EncoderPosition, TheMediaTimeComesFromTheEncodersStatusLinesOnly)
     EXPECT_EQ(seconds("Input #0, avi, from '/v/time=00:00:05.00.avi':"), std::nullopt);
     EXPECT_EQ(seconds("    title           : time=00:00:05.00"), std::nullopt);
 }
+
+// A large first row says little of how fast smaller ones go: the rows after the current
+// one cost their length times their frame area at the run's pace of such work.
+TEST(TimeLeftEstimate, RowsAfterTheCurrentOneCostTheirLengthTimesTheirFrameArea)
+{
+    TimeLeftEstimate e;
+    const double big = 1280 * 720, small = 320 * 240;
+    e.begin({20, 30, 10}, {big, small, 0});
+    double media = 0, now = 0;
+    e.rowStarted(0, now);
+    encodeAt(e, 1, media, now, 20);
+    e.rowFinished(true, now);
+    // Work per second: 20 s of the big frame in 20 s. The row of unknown size counts as
+    // the known ones' mean.
+    const double pace = big;
+    EXPECT_NEAR(*e.queueLeft(now), (30 * small + 10 * (big + small) / 2) / pace, 1e-9);
+    e.dropRow(1, now);
+    EXPECT_NEAR(*e.queueLeft(now), 10 * (big + small) / 2 / pace, 1e-9);
+}

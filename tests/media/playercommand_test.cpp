@@ -7,7 +7,7 @@
 
 TEST(PlayerCommand, FourSpellingsDifferOnlyInBlanks)
 {
-    const QString head = " -framedrop   -colorkey  0  -nokeepaspect   -framedrop   -autosync   100";
+    const QString head = " -framedrop   -colorkey  0  -keepaspect   -framedrop   -autosync   100";
     EXPECT_EQ(PlayerCommand::options(PlayerCommand::Blanks::Vo3Vf2),
               head + "   -vo gl2  -vf   screenshot ");
     EXPECT_EQ(PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf1),

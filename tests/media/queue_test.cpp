@@ -226,6 +226,37 @@ TEST_F(QueueTest, ClickShowsTheRowInTheSheetAndMakesItThePreviewFile)
     EXPECT_EQ(m_options.value(OptionNames::OutputDuration, OptionNames::StopTime), "25:00:00");
 }
 
+// While the list has rows one of them is current, and the sheet shows it: never a file
+// that has left the list.
+TEST_F(QueueTest, TheSheetAndTheEditorFollowTheCurrentRowWhileRowsComeAndGo)
+{
+    QSignalSpy editor(&m_queue, &QueueController::clipEditorRequested);
+    const auto sheet = [&] {
+        return QStringList{m_options.value(OptionNames::General, OptionNames::ItemName),
+                           m_options.value(OptionNames::OutputDuration, OptionNames::StartTime)};
+    };
+    for (const char *name : {"/v/a.avi", "/v/b.avi", "/v/c.avi"})
+        m_list.addItem(name);
+    m_list.setText(0, ConversionList::Start, "0:00:03");
+    EXPECT_EQ(m_queue.currentRow(), 0);
+    EXPECT_EQ(sheet(), QStringList({"/v/a.avi", "0:00:03"}));
+    m_view.clipAction()->trigger();
+    QTest::mouseClick(m_view.viewport(), Qt::LeftButton, {}, rowCentre(1));
+    QTest::mouseDClick(m_view.viewport(), Qt::LeftButton, {}, rowCentre(1));
+    ASSERT_EQ(editor.count(), 2);
+    EXPECT_EQ(editor.at(0).at(0).toInt(), 0);
+    EXPECT_EQ(editor.at(1).at(0).toInt(), 1);
+
+    m_view.removeAction()->trigger(); // b.avi, the current row
+    EXPECT_EQ(fileNames(), QStringList({"/v/a.avi", "/v/c.avi"}));
+    EXPECT_EQ(sheet().first(), m_list.text(m_queue.currentRow(), ConversionList::FileName));
+    m_view.clearAction()->trigger();
+    EXPECT_EQ(m_queue.currentRow(), -1);
+    EXPECT_EQ(sheet(), QStringList({"Auto", "00:00:00"}));
+    m_list.addItem("/v/d.avi");
+    EXPECT_EQ(sheet().first(), "/v/d.avi");
+}
+
 TEST_F(QueueTest, RightButtonOpensTheContextMenu)
 {
     m_list.addItem("/v/a.avi");

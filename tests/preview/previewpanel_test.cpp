@@ -113,7 +113,7 @@ TEST_F(Preview, PlayShowsTheVideoInTheSurface)
     panel.playRow(list, 0);
     EXPECT_EQ(player.lastCommandText(),
               "\"" + folder.path() + "mp.dll\" -wid  " + wid() +
-                  " -framedrop   -colorkey  0  -nokeepaspect   -framedrop   -autosync   100   "
+                  " -framedrop   -colorkey  0  -keepaspect   -framedrop   -autosync   100   "
                   "-vo gl2  -vf   screenshot \"" +
                   fixture() + "\"");
     EXPECT_NE(player.lastStartedId(), 0);
@@ -242,6 +242,69 @@ TEST_F(Preview, EditorPanelPlaysTheClipFile)
     EXPECT_EQ(player.lastCommandText(), head +
                                             PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf2) +
                                             "\"" + fixture() + "\"");
+}
+
+// The width and height of the lit part of the image: the columns and rows of which more
+// than a tenth is lit.
+QSize litExtent(const QImage &image)
+{
+    QSize extent;
+    for (int x = 0; x < image.width(); ++x) {
+        int lit = 0;
+        for (int y = 0; y < image.height(); ++y)
+            lit += qGray(image.pixel(x, y)) > 40;
+        extent.rwidth() += lit * 10 > image.height();
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        int lit = 0;
+        for (int x = 0; x < image.width(); ++x)
+            lit += qGray(image.pixel(x, y)) > 40;
+        extent.rheight() += lit * 10 > image.width();
+    }
+    return extent;
+}
+
+TEST_F(Preview, ThePictureKeepsItsShapeWithBarsWhereItDoesNotFillTheSurface)
+{
+    struct Case
+    {
+        PreviewPanel::Role role;
+        const char *size;
+        double aspect;
+        QSize panel;
+    };
+    QTemporaryDir dir;
+    // A wide picture in a tall surface, a 4:3 one in a wide surface.
+    for (const Case &c : {Case{PreviewPanel::Role::Main, "640x360", 16.0 / 9, {480, 420}},
+                          Case{PreviewPanel::Role::Editor, "320x240", 4.0 / 3, {760, 300}}}) {
+        SCOPED_TRACE(c.size);
+        const QString file = dir.filePath(QString("shape %1.mp4").arg(c.size));
+        MediaFixtures::Clip clip;
+        clip.seconds = 10;
+        clip.size = c.size;
+        ASSERT_TRUE(MediaFixtures::make(file, clip));
+        PreviewPanel shown(c.role, &player);
+        shown.resize(c.panel);
+        shown.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
+        ConversionList queue;
+        queue.setText(queue.addItem(file), ConversionList::VideoTime, "0:00:10");
+        if (c.role == PreviewPanel::Role::Main) {
+            shown.playRow(queue, 0);
+        } else {
+            shown.setFile(file, "0:00:10");
+            shown.findChild<QPushButton *>("cmdPlay")->click();
+        }
+        ASSERT_TRUE(showsVideo(shown.surface(), 5000));
+        QTest::qWait(500);
+        const QImage image = grab(shown.surface());
+        const QSize picture = litExtent(image);
+        EXPECT_NEAR(double(picture.width()) / picture.height(), c.aspect, 0.06 * c.aspect)
+            << picture.width() << "x" << picture.height() << " in " << image.width() << "x"
+            << image.height();
+        EXPECT_TRUE(picture.width() < image.width() - 8 || picture.height() < image.height() - 8);
+        shown.stop();
+    }
 }
 
 TEST_F(Preview, NoPlayerOutlivesItsOwner)
