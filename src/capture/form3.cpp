@@ -160,7 +160,13 @@ void Form3::load()
     vcx->setPreview(true);
     for (int i = 0; i < vcx->deviceCount(); ++i)
         Combo1->addItem(vcx->deviceName(i));
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &Form3::chooseDevice);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_changedTo = index;
+        // The user's choice that made the change is told right after it, or never.
+        QTimer::singleShot(0, this, [this] { m_changedTo = -1; });
+        chooseDevice(index);
+    });
+    connect(Combo1, &QComboBox::activated, this, &Form3::deviceClicked);
     if (Combo1->count() > 0) {
         Combo1->setCurrentIndex(0);
         chooseDevice(0);
@@ -190,6 +196,17 @@ void Form3::chooseDevice(int index)
     vcx->setSelectedDevice(index);
     vcx->setConnected(true);
     refreshSliders();
+}
+
+// A click of the device list connects again, also to the device already chosen (one
+// that stopped answering, say); a choice that changed the device has connected already.
+void Form3::deviceClicked(int index)
+{
+    if (index == m_changedTo) {
+        m_changedTo = -1;
+        return;
+    }
+    chooseDevice(index);
 }
 
 void Form3::refreshSliders()

@@ -41,6 +41,7 @@ private:
     void connectControls();
     void load();
     void chooseDevice(int index);
+    void deviceClicked(int index);
     void refreshSliders();
     void sliderClicked(int property);
     void startCapture();
@@ -74,4 +75,5 @@ private:
     QTimer *Timer1;          // statistics, twice a second
     QString m_confirmedFile; // replacing it was agreed in the save dialog
     bool m_refreshing = false;
+    int m_changedTo = -1; // the device list's new index, until the choice that made it is told
 };

@@ -126,6 +126,21 @@ TEST_F(CaptureWindow, AnotherDeviceReconnectsAndRefreshesAllFourSliders)
     EXPECT_EQ(slider(3)->value(), 250);
 }
 
+TEST_F(CaptureWindow, AClickOfTheDeviceListReconnectsOnceAlsoToTheSameDevice)
+{
+    addZoomOnly();
+    control.devices << control.devices.first();
+    open();
+    QComboBox *devices = child<QComboBox>("Combo1");
+    control.calls.clear();
+    Q_EMIT devices->activated(0); // the device already chosen, clicked again
+    EXPECT_EQ(control.calls, QStringList({"disconnect", "select 0", "connect"}));
+    control.calls.clear();
+    QTest::keyClick(devices, Qt::Key_Down); // another one: changed, then told as chosen
+    EXPECT_EQ(devices->currentIndex(), 1);
+    EXPECT_EQ(control.calls, QStringList({"disconnect", "select 1", "connect"}));
+}
+
 TEST_F(CaptureWindow, BrowseFillsTheNameAndCancelKeepsIt)
 {
     addZoomOnly();
