@@ -12,7 +12,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -63,12 +62,11 @@ QString RealDesktop::qtFilter(const QString &filter)
 {
     const QStringList pieces = filter.split(QLatin1Char('|'));
     QStringList entries;
+    // Qt takes the patterns from the last parentheses and, told to hide them
+    // (NameFilterOptions), shows the description before them as it is written.
     for (int i = 0; i + 1 < pieces.size(); i += 2) {
-        QString description = pieces[i];
         const QString patterns = QString(pieces[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        // A description that names its patterns shows them once, blank-separated.
-        description.remove(QRegularExpression(QStringLiteral("\\s*\\([^()]*\\)\\s*$")));
-        entries << QStringLiteral("%1 (%2)").arg(description, patterns);
+        entries << QStringLiteral("%1 (%2)").arg(pieces[i], patterns);
     }
     return entries.join(QStringLiteral(";;"));
 }
@@ -76,17 +74,20 @@ QString RealDesktop::qtFilter(const QString &filter)
 QStringList RealDesktop::chooseOpenFiles(QWidget *parent, const QString &title,
                                          const QString &filter)
 {
-    return QFileDialog::getOpenFileNames(parent, title, QString(), qtFilter(filter));
+    return QFileDialog::getOpenFileNames(parent, title, QString(), qtFilter(filter), nullptr,
+                                         NameFilterOptions);
 }
 
 QString RealDesktop::chooseOpenFile(QWidget *parent, const QString &title, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, QString(), qtFilter(filter));
+    return QFileDialog::getOpenFileName(parent, title, QString(), qtFilter(filter), nullptr,
+                                        NameFilterOptions);
 }
 
 QString RealDesktop::chooseSaveFile(QWidget *parent, const QString &title, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, title, QString(), qtFilter(filter));
+    return QFileDialog::getSaveFileName(parent, title, QString(), qtFilter(filter), nullptr,
+                                        NameFilterOptions);
 }
 
 QString RealDesktop::chooseFolder(QWidget *parent, const QString &prompt)

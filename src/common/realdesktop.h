@@ -3,6 +3,8 @@
 
 #include "common/desktop.h"
 
+#include <QFileDialog>
+
 // The user's own desktop: Qt's dialogs, the desktop's default handlers, an installed
 // CHM viewer, and logind for shutting down.
 class RealDesktop : public Desktop
@@ -22,6 +24,8 @@ public:
     // Through the notification service of the session bus.
     void notify(const QString &summary, const QString &body) override;
 
-    // "Desc (*.a;*.b)|*.a;*.b|" becomes Qt's "Desc (*.a *.b)" list, order kept.
+    // "Desc|*.a;*.b|" becomes Qt's "Desc (*.a *.b)" list, order kept. Shown with
+    // NameFilterOptions, each entry reads as its description, written as it is.
     static QString qtFilter(const QString &filter);
+    static constexpr QFileDialog::Options NameFilterOptions = QFileDialog::HideNameFilterDetails;
 };

@@ -23,8 +23,12 @@ void TimeLeftEstimate::begin(const QList<double> &lengths, const QList<double> &
         counted += area > 0;
     }
     const double mean = counted ? known / counted : 1;
+    // What a media second costs besides its pixels (the sound, each frame's own
+    // overhead) counts as that many pixels more: small frames are not as cheap as
+    // their area alone says.
+    const double overhead = counted ? FrameOverhead : 0;
     for (int index = 0; index < lengths.size(); ++index)
-        m_areas << (index < areas.size() && areas[index] > 0 ? areas[index] : mean);
+        m_areas << (index < areas.size() && areas[index] > 0 ? areas[index] : mean) + overhead;
 }
 
 void TimeLeftEstimate::rowStarted(int index, double now)

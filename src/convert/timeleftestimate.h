@@ -17,13 +17,16 @@
 // so far, work done per second of wall time since the first row began: that pace
 // already holds what a row costs besides encoding (starting the encoder, writing the
 // file), which the recent pace does not see. A row's work is its length times its frame
-// area, so a large first row does not make the small ones after it look slow.
+// area (plus FrameOverhead), so a large first row does not make the small ones after it
+// look slow.
 class TimeLeftEstimate
 {
 public:
     static constexpr double SmoothingSeconds = 5.0;
     // Until the run has been going this long, nothing is estimated.
     static constexpr double FirstSeconds = 1.0;
+    // Pixels a frame costs besides its own, in the work of a row (two 320x240 frames).
+    static constexpr double FrameOverhead = 2 * 320 * 240;
 
     // The run's rows in the order they convert, each its clip length in seconds; a length
     // of 0 or less is unknown. areas holds each row's frame area in pixels (0: unknown,

@@ -101,7 +101,8 @@ void ConversionListView::buildMenu()
     connect(m_menu, &QMenu::aboutToShow, this, &ConversionListView::updateMenu);
     m_menu->addSeparator();
     m_play = m_menu->addAction(QStringLiteral("Play Selected File"));
-    m_clip = m_menu->addAction(QStringLiteral("Video Clip & WaterMark"));
+    // "&&": a lone "&" would make the blank after it a shortcut and hide the "&".
+    m_clip = m_menu->addAction(QStringLiteral("Video Clip && WaterMark"));
     m_menu->addSeparator();
     m_addFiles = m_menu->addAction(QStringLiteral("Add Files"));
     m_remove = m_menu->addAction(QStringLiteral("Remove Selected Item"));

@@ -170,8 +170,10 @@ TEST(EncoderPosition, TheMediaTimeComesFromTheEncodersStatusLinesOnly)
 TEST(TimeLeftEstimate, RowsAfterTheCurrentOneCostTheirLengthTimesTheirFrameArea)
 {
     TimeLeftEstimate e;
-    const double big = 1280 * 720, small = 320 * 240;
-    e.begin({20, 30, 10}, {big, small, 0});
+    const double bigArea = 1280 * 720, smallArea = 320 * 240;
+    e.begin({20, 30, 10}, {bigArea, smallArea, 0});
+    const double big = bigArea + TimeLeftEstimate::FrameOverhead;
+    const double small = smallArea + TimeLeftEstimate::FrameOverhead;
     double media = 0, now = 0;
     e.rowStarted(0, now);
     encodeAt(e, 1, media, now, 20);

@@ -8,6 +8,7 @@
 #include "media/failurereasonbox.h"
 
 #include "common/fakedesktop.h"
+#include "common/realdesktop.h"
 #include "common/programfolder.h"
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
@@ -15,6 +16,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QKeySequence>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
@@ -184,6 +188,26 @@ TEST_F(QueueTest, AddByDialogKeepsTheDialogsOrderAndFilter)
         "All files (*.*)|*.*|");
 }
 
+// Qt's dialog shows each description as written and takes only the patterns given: a
+// description naming a pattern its list lacks does not start accepting it.
+TEST_F(QueueTest, TheOpenDialogShowsTheFilterTextsAsWritten)
+{
+    QFileDialog dialog;
+    dialog.setOptions(RealDesktop::NameFilterOptions | QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(RealDesktop::qtFilter(QueueController::openFilter()).split(";;"));
+    const QComboBox *types = dialog.findChild<QComboBox *>("fileTypeCombo");
+    ASSERT_NE(types, nullptr);
+    const QStringList pieces = QueueController::openFilter().split('|');
+    ASSERT_EQ(types->count() * 2 + 1, pieces.size());
+    for (int i = 0; i < types->count(); ++i)
+        EXPECT_EQ(types->itemText(i), pieces[2 * i]);
+    const QString mpeg2 = dialog.nameFilters().at(9);
+    EXPECT_TRUE(mpeg2.startsWith("MPEG-2 Video File (*.m2v;")) << mpeg2.toStdString();
+    EXPECT_FALSE(mpeg2.section('(', -1).contains("*.mpv")) << mpeg2.toStdString();
+    dialog.setNameFilters({RealDesktop::qtFilter("Avi Video file|*.avi|")});
+    EXPECT_EQ(types->itemText(0), "Avi Video file");
+}
+
 TEST_F(QueueTest, RemoveAndClearTouchOnlyWhatTheySay)
 {
     m_queue.removeSelected();
@@ -264,8 +288,12 @@ TEST_F(QueueTest, RightButtonOpensTheContextMenu)
     QMenu *menu = m_view.findChild<QMenu *>("popupmenu1");
     ASSERT_EQ(menu, m_view.popupMenu());
     QStringList entries;
-    for (QAction *action : menu->actions())
-        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    for (QAction *action : menu->actions()) {
+        // As the menu shows it: no letter marked as a shortcut, "&&" a plain "&".
+        EXPECT_EQ(QKeySequence::mnemonic(action->text()), QKeySequence()) << action->text().toStdString();
+        entries << (action->isSeparator() ? QStringLiteral("-")
+                                          : action->text().replace("&&", "&"));
+    }
     EXPECT_EQ(entries, QStringList({"Convert Now!", "Convert Failed Files Again",
                                     "Show Why It Failed", "-", "Play Selected File",
                                     "Video Clip & WaterMark", "-", "Add Files",
