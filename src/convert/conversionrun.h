@@ -12,8 +12,8 @@
 #include "convert/runsettings.h"
 #include "media/mediafacts.h"
 
-#include <QList>
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-
 RunTimeLeft::RunTimeLeft(ConversionRun *run, QObject *parent) : QObject(parent), m_run(run)
 {
     m_tick.setInterval(1000);

@@ -12,13 +12,12 @@
 //
 // The speed shown is the encoder's recent pace, smoothed over a few seconds so that one
 // slow status line does not make it jump; until the run has gone on that long, it is the
-// run's average. Nothing is estimated in the run's first second. The current row's time left divides what is
-// left of it by that pace. The rows after it are divided by the pace of the whole run
-// so far, work done per second of wall time since the first row began: that pace
-// already holds what a row costs besides encoding (starting the encoder, writing the
-// file), which the recent pace does not see. A row's work is its length times its frame
-// area (plus FrameOverhead), so a large first row does not make the small ones after it
-// look slow.
+// run's average. Nothing is estimated in the run's first second. The current row's time left
+// divides what is left of it by that pace. The rows after it are divided by the pace of the whole
+// run so far, work done per second of wall time since the first row began: that pace already holds
+// what a row costs besides encoding (starting the encoder, writing the file), which the recent pace
+// does not see. A row's work is its length times its frame area (plus FrameOverhead), so a large
+// first row does not make the small ones after it look slow.
 class TimeLeftEstimate
 {
 public:

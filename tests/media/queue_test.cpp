@@ -8,8 +8,8 @@
 #include "media/failurereasonbox.h"
 
 #include "common/fakedesktop.h"
-#include "common/realdesktop.h"
 #include "common/programfolder.h"
+#include "common/realdesktop.h"
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
 
@@ -18,8 +18,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QKeySequence>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -290,7 +290,8 @@ TEST_F(QueueTest, RightButtonOpensTheContextMenu)
     QStringList entries;
     for (QAction *action : menu->actions()) {
         // As the menu shows it: no letter marked as a shortcut, "&&" a plain "&".
-        EXPECT_EQ(QKeySequence::mnemonic(action->text()), QKeySequence()) << action->text().toStdString();
+        EXPECT_EQ(QKeySequence::mnemonic(action->text()), QKeySequence())
+            << action->text().toStdString();
         entries << (action->isSeparator() ? QStringLiteral("-")
                                           : action->text().replace("&&", "&"));
     }

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 
 // These run under a real X server with the real player drawing into the surface.
@@ -248,20 +249,19 @@ TEST_F(Preview, EditorPanelPlaysTheClipFile)
 // than a tenth is lit.
 QSize litExtent(const QImage &image)
 {
-    QSize extent;
-    for (int x = 0; x < image.width(); ++x) {
-        int lit = 0;
-        for (int y = 0; y < image.height(); ++y)
-            lit += qGray(image.pixel(x, y)) > 40;
-        extent.rwidth() += lit * 10 > image.height();
-    }
+    QList<int> columns(image.width()), rows(image.height());
     for (int y = 0; y < image.height(); ++y) {
-        int lit = 0;
-        for (int x = 0; x < image.width(); ++x)
-            lit += qGray(image.pixel(x, y)) > 40;
-        extent.rheight() += lit * 10 > image.width();
+        for (int x = 0; x < image.width(); ++x) {
+            const bool lit = qGray(image.pixel(x, y)) > 40;
+            columns[x] += lit;
+            rows[y] += lit;
+        }
     }
-    return extent;
+    const auto count = [](const QList<int> &lines, int length) {
+        return int(
+            std::count_if(lines.begin(), lines.end(), [&](int n) { return n * 10 > length; }));
+    };
+    return {count(columns, image.height()), count(rows, image.width())};
 }
 
 TEST_F(Preview, ThePictureKeepsItsShapeWithBarsWhereItDoesNotFillTheSurface)
@@ -279,10 +279,7 @@ TEST_F(Preview, ThePictureKeepsItsShapeWithBarsWhereItDoesNotFillTheSurface)
                           Case{PreviewPanel::Role::Editor, "320x240", 4.0 / 3, {760, 300}}}) {
         SCOPED_TRACE(c.size);
         const QString file = dir.filePath(QString("shape %1.mp4").arg(c.size));
-        MediaFixtures::Clip clip;
-        clip.seconds = 10;
-        clip.size = c.size;
-        ASSERT_TRUE(MediaFixtures::make(file, clip));
+        ASSERT_TRUE(MediaFixtures::make(file, {10, c.size}));
         PreviewPanel shown(c.role, &player);
         shown.resize(c.panel);
         shown.show();
