@@ -1,12 +1,15 @@
 #include "download/watchinfocommand.h"
 
 #include "common/tabtext.h"
-
+#include "common/terminationwatch.h"
 #include "download/inettransfer.h"
 #include "download/pageloader.h"
 #include "download/streamquality.h"
 #include "download/watchpage.h"
 #include "download/watchpagetext.h"
+#include "download/ytdlpprogram.h"
+#include "download/ytdlpreader.h"
+#include "download/ytdlpstreams.h"
 
 #include <QEventLoop>
 #include <QTextStream>
@@ -20,8 +23,11 @@ QString WatchInfoCommand::usage()
         "        category, length, rating, id, thumbnail, description; tabs, line breaks\n"
         "        and backslashes written as \\t, \\n and \\\\), then one\n"
         "        \"stream<TAB>QUALITY<TAB>address\" line per quality the page offers (mp4,\n"
-        "        hd-low, hd-high, flv), with the address as it is requested. Exits with 0\n"
-        "        when the page was read, 1 when it could not be loaded, 2 on a usage error.\n");
+        "        hd-low, hd-high, flv), with the address as it is requested. A page\n"
+        "        without the old stream map is read by yt-dlp when it is installed; its\n"
+        "        stream lines add yt-dlp's format and the file's extension. Exits with 0\n"
+        "        when the page was read, 1 when it could not be loaded or read, 2 on a\n"
+        "        usage error.\n");
 }
 
 QString WatchInfoCommand::escaped(const QString &value)
@@ -56,6 +62,86 @@ std::optional<QString> WatchInfoCommand::fetchPage(const QString &address, QText
     return page;
 }
 
+std::optional<YtDlpVideo> WatchInfoCommand::describe(const QString &address, QTextStream &err,
+                                                     bool &failed)
+{
+    failed = false;
+    YtDlpReader reader;
+    std::optional<YtDlpVideo> video;
+    QString why;
+    QEventLoop loop;
+    QObject::connect(&reader, &YtDlpReader::described, &loop, [&](const YtDlpVideo &read) {
+        video = read;
+        loop.quit();
+    });
+    QObject::connect(&reader, &YtDlpReader::failed, &loop, [&](const QString &reason) {
+        why = reason;
+        loop.quit();
+    });
+    TerminationWatch interruption;
+    QObject::connect(&interruption, &TerminationWatch::requested, &loop, [&] {
+        why = QStringLiteral("stopped");
+        reader.cancel();
+        loop.quit();
+    });
+    if (!reader.read(QUrl(address.trimmed()))) {
+        err << "klevar: " << YtDlpProgram::missingText() << '\n';
+        err.flush();
+        return std::nullopt;
+    }
+    loop.exec();
+    if (!video) {
+        failed = true;
+        err << "klevar: " << why << '\n';
+        err.flush();
+    }
+    return video;
+}
+
+void WatchInfoCommand::printDetails(const VideoDetails &d, QTextStream &out)
+{
+    const QList<std::pair<const char *, QString>> details = {{"title", d.VideoTitle},
+                                                             {"author", d.VideoAuthor},
+                                                             {"published", d.VideoPublished},
+                                                             {"category", d.VideoCategory},
+                                                             {"length", d.VideoLength},
+                                                             {"rating", d.VideoRating},
+                                                             {"id", d.VideoId},
+                                                             {"thumbnail", d.ThumbnailUrl},
+                                                             {"description", d.VideoDescription}};
+    for (const auto &[name, value] : details)
+        out << name << '\t' << escaped(value) << '\n';
+}
+
+void WatchInfoCommand::printOldStreams(const QString &page, QTextStream &out, QTextStream &err)
+{
+    StreamAddresses addresses;
+    const QList<StreamQuality> found = WatchPage::GetURLs(page, addresses);
+    for (const StreamQualityInfo &info : StreamQualities::all()) {
+        if (!found.contains(info.quality))
+            continue;
+        const QUrl url = WatchPageText::streamUrl(addresses.at(info.quality));
+        if (url.isEmpty())
+            err << "klevar: the " << info.name << " address cannot be used\n";
+        else
+            out << TabText::line({QStringLiteral("stream"), info.name,
+                                  url.toString(QUrl::FullyEncoded)})
+                << '\n';
+    }
+}
+
+void WatchInfoCommand::printYtDlpStreams(const YtDlpVideo &video, QTextStream &out)
+{
+    const YtDlpStreams streams(video);
+    for (const StreamQualityInfo &info : StreamQualities::all()) {
+        if (const FormatChoice *format = streams.choice(info.quality))
+            out << TabText::line({QStringLiteral("stream"), info.name,
+                                  format->video.url.toString(QUrl::FullyEncoded), format->spec(),
+                                  format->extension()})
+                << '\n';
+    }
+}
+
 int WatchInfoCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QStringList rest = arguments;
@@ -70,34 +156,21 @@ int WatchInfoCommand::run(const QStringList &arguments, QTextStream &out, QTextS
     const std::optional<QString> page = fetchPage(rest[0], err);
     if (!page)
         return 1;
-
+    if (!WatchPage::hasStreamMap(*page)) {
+        bool failed = false;
+        if (const std::optional<YtDlpVideo> video = describe(rest[0], err, failed)) {
+            printDetails(video->details, out);
+            printYtDlpStreams(*video, out);
+            out.flush();
+            return 0;
+        }
+        if (failed)
+            return 1;
+    }
     VideoDetails d;
     WatchPage::ParseWatchPage(*page, d);
-    const QList<std::pair<const char *, QString>> details = {{"title", d.VideoTitle},
-                                                             {"author", d.VideoAuthor},
-                                                             {"published", d.VideoPublished},
-                                                             {"category", d.VideoCategory},
-                                                             {"length", d.VideoLength},
-                                                             {"rating", d.VideoRating},
-                                                             {"id", d.VideoId},
-                                                             {"thumbnail", d.ThumbnailUrl},
-                                                             {"description", d.VideoDescription}};
-    for (const auto &[name, value] : details)
-        out << name << '\t' << escaped(value) << '\n';
-
-    StreamAddresses addresses;
-    const QList<StreamQuality> found = WatchPage::GetURLs(*page, addresses);
-    for (const StreamQualityInfo &info : StreamQualities::all()) {
-        if (!found.contains(info.quality))
-            continue;
-        const QUrl url = WatchPageText::streamUrl(addresses.at(info.quality));
-        if (url.isEmpty())
-            err << "klevar: the " << info.name << " address cannot be used\n";
-        else
-            out << TabText::line({QStringLiteral("stream"), info.name,
-                                  url.toString(QUrl::FullyEncoded)})
-                << '\n';
-    }
+    printDetails(WatchPage::shown(d), out);
+    printOldStreams(*page, out, err);
     out.flush();
     err.flush();
     return 0;
