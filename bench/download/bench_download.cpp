@@ -226,8 +226,8 @@ Run timeYtDlp(const QString &pageUrl, const QString &folder)
     YtDlpDownload ytdlp;
     QEventLoop loop;
     bool ok = false;
-    for (DownloadTask *task : {static_cast<DownloadTask *>(&engine),
-                               static_cast<DownloadTask *>(&ytdlp)})
+    for (DownloadTask *task :
+         {static_cast<DownloadTask *>(&engine), static_cast<DownloadTask *>(&ytdlp)})
         QObject::connect(task, &DownloadTask::finished, &loop, [&](bool done) {
             ok = done;
             loop.quit();

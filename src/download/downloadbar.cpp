@@ -11,8 +11,8 @@
 #include <QTimer>
 
 DownloadBar::DownloadBar(QWidget *parent)
-    : QWidget(parent), pbDownload(new QProgressBar(this)),
-      Label2(new QLabel(this)), lblSpeed(new QLabel(this)), m_timer(new QTimer(this))
+    : QWidget(parent), pbDownload(new QProgressBar(this)), Label2(new QLabel(this)),
+      lblSpeed(new QLabel(this)), m_timer(new QTimer(this))
 {
     pbDownload->setObjectName(QStringLiteral("pbDownload"));
     pbDownload->setRange(0, 100);

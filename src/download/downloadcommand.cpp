@@ -141,8 +141,7 @@ int DownloadCommand::fromYtDlp(const YtDlpVideo &video, const Arguments &args,
                              ? static_cast<DownloadTask &>(engine)
                              : static_cast<DownloadTask &>(ytdlp);
     return transfer(
-        task, [&] { return streams.startDownload(info.quality, folder, engine, ytdlp); }, out,
-        err);
+        task, [&] { return streams.startDownload(info.quality, folder, engine, ytdlp); }, out, err);
 }
 
 int DownloadCommand::transfer(DownloadTask &download, const std::function<bool()> &start,
@@ -163,12 +162,11 @@ int DownloadCommand::transfer(DownloadTask &download, const std::function<bool()
     QString error;
     QObject::connect(&download, &DownloadTask::started, &download,
                      [&] { rate.sample(clock.elapsed(), download.progress().received()); });
-    QObject::connect(&download, &DownloadTask::finished, &loop,
-                     [&](bool done, const QString &why) {
-                         ok = done;
-                         error = why;
-                         loop.quit();
-                     });
+    QObject::connect(&download, &DownloadTask::finished, &loop, [&](bool done, const QString &why) {
+        ok = done;
+        error = why;
+        loop.quit();
+    });
     TerminationWatch interruption;
     bool interrupted = false;
     QObject::connect(&interruption, &TerminationWatch::requested, &loop, [&] {

@@ -56,9 +56,8 @@ std::optional<FormatChoice> FormatChoice::choose(const QList<YtDlpFormat> &forma
         return quality == StreamQuality::Mp4 && !anyKnownMp4;
     };
     FormatChoice choice;
-    if (const YtDlpFormat *whole = best(formats, height, [&](const YtDlpFormat &f) {
-            return belongs(f) && f.hasAudio;
-        })) {
+    if (const YtDlpFormat *whole =
+            best(formats, height, [&](const YtDlpFormat &f) { return belongs(f) && f.hasAudio; })) {
         choice.video = *whole;
         return choice;
     }
@@ -67,9 +66,8 @@ std::optional<FormatChoice> FormatChoice::choose(const QList<YtDlpFormat> &forma
         return std::nullopt;
     choice.video = *picture;
     // The sound with the highest bitrate: its height is 0 for all.
-    if (const YtDlpFormat *sound = best(formats, 0, [](const YtDlpFormat &f) {
-            return f.hasAudio && !f.hasVideo;
-        }))
+    if (const YtDlpFormat *sound =
+            best(formats, 0, [](const YtDlpFormat &f) { return f.hasAudio && !f.hasVideo; }))
         choice.audio = *sound;
     return choice;
 }

@@ -305,7 +305,8 @@ void Formyutobe::qualityPressed(StreamQuality quality)
 
 void Formyutobe::startDownload(const QUrl &url, const QString &fileName)
 {
-    if (!downloadBusy() && m_download->DownloadStream(url, ProgramPlaces::downloadFolder(), fileName))
+    if (!downloadBusy() &&
+        m_download->DownloadStream(url, ProgramPlaces::downloadFolder(), fileName))
         follow(m_download);
 }
 

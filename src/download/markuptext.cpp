@@ -10,13 +10,20 @@ namespace {
 const QHash<QString, QString> &names()
 {
     static const QHash<QString, QString> table = {
-        {QStringLiteral("amp"), QStringLiteral("&")},    {QStringLiteral("lt"), QStringLiteral("<")},
-        {QStringLiteral("gt"), QStringLiteral(">")},     {QStringLiteral("quot"), QStringLiteral("\"")},
-        {QStringLiteral("apos"), QStringLiteral("'")},   {QStringLiteral("nbsp"), QStringLiteral(" ")},
-        {QStringLiteral("copy"), QStringLiteral("©")},   {QStringLiteral("reg"), QStringLiteral("®")},
-        {QStringLiteral("hellip"), QStringLiteral("…")}, {QStringLiteral("mdash"), QStringLiteral("—")},
-        {QStringLiteral("ndash"), QStringLiteral("–")},  {QStringLiteral("laquo"), QStringLiteral("«")},
-        {QStringLiteral("raquo"), QStringLiteral("»")},  {QStringLiteral("eacute"), QStringLiteral("é")},
+        {QStringLiteral("amp"), QStringLiteral("&")},
+        {QStringLiteral("lt"), QStringLiteral("<")},
+        {QStringLiteral("gt"), QStringLiteral(">")},
+        {QStringLiteral("quot"), QStringLiteral("\"")},
+        {QStringLiteral("apos"), QStringLiteral("'")},
+        {QStringLiteral("nbsp"), QStringLiteral(" ")},
+        {QStringLiteral("copy"), QStringLiteral("©")},
+        {QStringLiteral("reg"), QStringLiteral("®")},
+        {QStringLiteral("hellip"), QStringLiteral("…")},
+        {QStringLiteral("mdash"), QStringLiteral("—")},
+        {QStringLiteral("ndash"), QStringLiteral("–")},
+        {QStringLiteral("laquo"), QStringLiteral("«")},
+        {QStringLiteral("raquo"), QStringLiteral("»")},
+        {QStringLiteral("eacute"), QStringLiteral("é")},
     };
     return table;
 }
@@ -43,8 +50,8 @@ qsizetype MarkupText::reference(const QString &html, qsizetype at, QString &deco
         decoded = *it;
         return match.capturedLength();
     }
-    const uint code = match.hasCaptured(1) ? match.captured(1).toUInt()
-                                           : match.captured(2).toUInt(nullptr, 16);
+    const uint code =
+        match.hasCaptured(1) ? match.captured(1).toUInt() : match.captured(2).toUInt(nullptr, 16);
     // What no character is, and what would end a line, becomes the replacement mark.
     const bool usable = code >= 0x20 && code <= 0x10ffff && !(code >= 0xd800 && code <= 0xdfff) &&
                         !(code >= 0x7f && code <= 0x9f);
@@ -63,10 +70,10 @@ QString MarkupText::toPlain(const QString &html)
         const QChar c = html[i];
         const QChar next = i + 1 < html.size() ? html[i + 1] : QChar();
         // "a < b" is text; a tag starts with a name, "/" or "!".
-        const qsizetype end = c == u'<' && i < lastClose &&
-                                      (next.isLetter() || next == u'/' || next == u'!')
-                                  ? html.indexOf(u'>', i)
-                                  : -1;
+        const qsizetype end =
+            c == u'<' && i < lastClose && (next.isLetter() || next == u'/' || next == u'!')
+                ? html.indexOf(u'>', i)
+                : -1;
         if (end > i) {
             const bool lineBreak = isLineBreak(html.mid(i, end - i + 1));
             i = end + 1;

@@ -31,7 +31,8 @@ std::pair<qint64, qint64> contentRange(const QByteArray &header)
 } // namespace
 
 StreamDownload::StreamDownload(QObject *parent)
-    : DownloadTask(parent), m_transfer(new InetTransfer(this)), m_buffer(BlockSize, Qt::Uninitialized)
+    : DownloadTask(parent), m_transfer(new InetTransfer(this)),
+      m_buffer(BlockSize, Qt::Uninitialized)
 {
     connect(m_transfer, &InetTransfer::headersReceived, this, &StreamDownload::answerArrived);
     connect(m_transfer, &InetTransfer::readyRead, this, &StreamDownload::drain);

@@ -49,8 +49,8 @@ VideoDetails WatchPage::shown(const VideoDetails &details)
     VideoDetails text = details;
     for (QString VideoDetails::*field :
          {&VideoDetails::VideoTitle, &VideoDetails::VideoAuthor, &VideoDetails::VideoPublished,
-          &VideoDetails::VideoCategory, &VideoDetails::VideoDescription,
-          &VideoDetails::VideoLength, &VideoDetails::VideoRating})
+          &VideoDetails::VideoCategory, &VideoDetails::VideoDescription, &VideoDetails::VideoLength,
+          &VideoDetails::VideoRating})
         text.*field = MarkupText::toPlain(details.*field);
     return text;
 }

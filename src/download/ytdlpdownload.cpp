@@ -116,7 +116,7 @@ void YtDlpDownload::takeLine(const QString &line)
     m_partReceived = received;
     const qint64 exact = count(fields.value(1));
     m_partTotal = exact >= 0 ? exact : count(fields.value(2));
-    const qint64 total = m_knownTotal >= 0 ? m_knownTotal
+    const qint64 total = m_knownTotal >= 0  ? m_knownTotal
                          : m_partTotal >= 0 ? m_partsDone + m_partTotal
                                             : -1;
     if (!m_started) {
@@ -152,12 +152,9 @@ void YtDlpDownload::childFinished(int exitCode, ChildProgram::End end)
 
 QString YtDlpDownload::failureText(int exitCode) const
 {
-    const QStringList tail = m_child.tail();
-    for (qsizetype i = tail.size() - 1; i >= 0; --i) {
-        if (tail[i].startsWith(QLatin1String("ERROR:")))
-            return QStringLiteral("yt-dlp: ") + tail[i].mid(6).trimmed();
-    }
-    return QStringLiteral("yt-dlp ended with exit code %1").arg(exitCode);
+    const QString reason = YtDlpProgram::errorIn(m_child.tail());
+    return reason.isEmpty() ? QStringLiteral("yt-dlp ended with exit code %1").arg(exitCode)
+                            : QStringLiteral("yt-dlp: ") + reason;
 }
 
 void YtDlpDownload::fail(const QString &why)

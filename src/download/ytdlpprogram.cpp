@@ -21,6 +21,15 @@ QString YtDlpProgram::missingText()
                           "(\"pipx install yt-dlp\" for the newest, which reads more sites).");
 }
 
+QString YtDlpProgram::errorIn(const QStringList &lines)
+{
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        if (lines[i].startsWith(QLatin1String("ERROR:")))
+            return lines[i].mid(6).trimmed();
+    }
+    return QString();
+}
+
 QStringList YtDlpProgram::commonArguments()
 {
     return {QStringLiteral("--ignore-config"), QStringLiteral("--no-cache-dir"),

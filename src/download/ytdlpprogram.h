@@ -17,4 +17,7 @@ public:
     // What every run starts with, so that the user's own configuration cannot change what
     // Klevar gets back, and one address is one video.
     static QStringList commonArguments();
+    // yt-dlp's own reason among its last lines ("ERROR: [generic] Unsupported URL: ..."),
+    // without the "ERROR:"; empty when it gave none.
+    static QString errorIn(const QStringList &lines);
 };

@@ -29,10 +29,10 @@ bool YtDlpReader::read(const QUrl &page)
     m_tooLarge = false;
     m_child.setWorkingFolder(ProgramPlaces::downloadFolder());
     // "--" first: whatever the address holds, it is never read as an option.
-    m_child.start(program, YtDlpProgram::commonArguments() +
-                               QStringList{QStringLiteral("--dump-single-json"),
-                                           QStringLiteral("--"),
-                                           page.toString(QUrl::FullyEncoded)});
+    m_child.start(program,
+                  YtDlpProgram::commonArguments() +
+                      QStringList{QStringLiteral("--dump-single-json"), QStringLiteral("--"),
+                                  page.toString(QUrl::FullyEncoded)});
     // Set after the start: the end of a run that start() had to stop is not this one's.
     m_wanted = true;
     m_timer.start(m_timeoutMs);
@@ -88,12 +88,10 @@ QString YtDlpReader::failureText(int exitCode, ChildProgram::End end) const
         return QStringLiteral("yt-dlp's description of the page is too large.");
     if (end == ChildProgram::End::FailedToStart)
         return QStringLiteral("yt-dlp could not be started.");
-    // Its own reason, "ERROR: [generic] Unsupported URL: ...", says most.
     const QStringList tail = m_child.tail();
-    for (qsizetype i = tail.size() - 1; i >= 0; --i) {
-        if (tail[i].startsWith(QLatin1String("ERROR:")))
-            return QStringLiteral("yt-dlp cannot read this page: ") + tail[i].mid(6).trimmed();
-    }
+    const QString reason = YtDlpProgram::errorIn(tail);
+    if (!reason.isEmpty())
+        return QStringLiteral("yt-dlp cannot read this page: ") + reason;
     const QString last = tail.isEmpty() ? QString() : QStringLiteral(": ") + tail.last();
     return QStringLiteral("yt-dlp ended with exit code %1").arg(exitCode) + last;
 }

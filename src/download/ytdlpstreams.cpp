@@ -29,8 +29,7 @@ QString YtDlpStreams::fileName(StreamQuality quality) const
     const QString suffix = QString::fromLatin1(StreamQualities::info(quality).stem) +
                            QLatin1Char('.') + format->extension();
     return SafeFileName::make(m_details.VideoTitle, suffix, m_details.VideoId,
-                              format->isPlainFile() ? SafeFileName::PartSuffixBytes
-                                                    : YtDlpReserve);
+                              format->isPlainFile() ? SafeFileName::PartSuffixBytes : YtDlpReserve);
 }
 
 DownloadTask *YtDlpStreams::startDownload(StreamQuality quality, const QString &folder,

@@ -13,15 +13,15 @@
 // One format of a video as yt-dlp lists it.
 struct YtDlpFormat
 {
-    QString id;       // what "-f" takes to name it
-    QUrl url;         // http or https; empty for anything else
-    QString ext;      // the container's extension, letters and digits only
-    QString protocol; // "https", "http", "m3u8_native", "http_dash_segments", ...
-    int height = 0;   // 0: unknown
+    QString id;           // what "-f" takes to name it
+    QUrl url;             // http or https; empty for anything else
+    QString ext;          // the container's extension, letters and digits only
+    QString protocol;     // "https", "http", "m3u8_native", "http_dash_segments", ...
+    int height = 0;       // 0: unknown
     bool hasVideo = true; // yt-dlp's "none" is the only certain no
     bool hasAudio = true;
-    double bitrate = 0; // kbit/s, 0: unknown
-    qint64 size = -1;   // bytes, exact or approximate; -1: unknown
+    double bitrate = 0;                               // kbit/s, 0: unknown
+    qint64 size = -1;                                 // bytes, exact or approximate; -1: unknown
     QList<std::pair<QByteArray, QByteArray>> headers; // to send with each request
 
     // One file fetched by a single GET: Klevar's own engine can download it.

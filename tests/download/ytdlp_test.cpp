@@ -53,7 +53,7 @@ struct YtDlpPage : ::testing::Test
     QByteArray clip(const QString &name, const QString &size)
     {
         const QString path = media.filePath(name);
-        EXPECT_TRUE(MediaFixtures::make(path, {.seconds = 1, .size = size}));
+        EXPECT_TRUE(MediaFixtures::make(path, {.seconds = 1, .size = size, .codecArgs = {}}));
         const QByteArray bytes = TestFiles::contentsOf(path);
         server.route("/" + name.toUtf8(), {.body = bytes, .honourRange = true});
         return bytes;
@@ -142,13 +142,39 @@ TEST_F(YtDlpPage, TheCommandsReadAPageWhosePictureAndSoundComeApart)
     // HLS from the encoder: the picture in one playlist, the sound in another.
     QProcess encoder;
     encoder.setWorkingDirectory(media.path());
-    encoder.start(MediaFixtures::encoder(),
-                  {"-v", "error", "-f", "lavfi", "-i", "testsrc=size=640x360:rate=25:duration=3",
-                   "-f", "lavfi", "-i", "sine=duration=3", "-map", "0:v", "-map", "1:a", "-c:v",
-                   "libx264", "-g", "25", "-c:a", "aac", "-f", "hls", "-hls_time", "1",
-                   "-hls_playlist_type", "vod", "-master_pl_name", "master.m3u8",
-                   "-var_stream_map", "v:0,agroup:aud a:0,agroup:aud", "-hls_segment_filename",
-                   "s%v_%03d.ts", "s%v.m3u8"});
+    encoder.start(MediaFixtures::encoder(), {"-v",
+                                             "error",
+                                             "-f",
+                                             "lavfi",
+                                             "-i",
+                                             "testsrc=size=640x360:rate=25:duration=3",
+                                             "-f",
+                                             "lavfi",
+                                             "-i",
+                                             "sine=duration=3",
+                                             "-map",
+                                             "0:v",
+                                             "-map",
+                                             "1:a",
+                                             "-c:v",
+                                             "libx264",
+                                             "-g",
+                                             "25",
+                                             "-c:a",
+                                             "aac",
+                                             "-f",
+                                             "hls",
+                                             "-hls_time",
+                                             "1",
+                                             "-hls_playlist_type",
+                                             "vod",
+                                             "-master_pl_name",
+                                             "master.m3u8",
+                                             "-var_stream_map",
+                                             "v:0,agroup:aud a:0,agroup:aud",
+                                             "-hls_segment_filename",
+                                             "s%v_%03d.ts",
+                                             "s%v.m3u8"});
     ASSERT_TRUE(encoder.waitForFinished(60000));
     ASSERT_EQ(encoder.exitCode(), 0) << encoder.readAllStandardError().constData();
     for (const QString &name : QDir(media.path()).entryList(QDir::Files))
@@ -176,7 +202,8 @@ TEST_F(YtDlpPage, TheCommandsReadAPageWhosePictureAndSoundComeApart)
     EXPECT_TRUE(MediaFixtures::hasStream(saved, "video"));
     EXPECT_TRUE(MediaFixtures::hasStream(saved, "audio"));
     // Nothing of yt-dlp's pieces stays beside it.
-    EXPECT_EQ(QDir(into.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Clip & Co 1_Full_HD.mp4"});
+    EXPECT_EQ(QDir(into.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"Clip & Co 1_Full_HD.mp4"});
 }
 
 TEST_F(YtDlpPage, FailuresOfYtDlpAreToldAndLeaveTheButtonsDisabled)
@@ -203,10 +230,12 @@ TEST_F(YtDlpPage, FailuresOfYtDlpAreToldAndLeaveTheButtonsDisabled)
         FakeDesktop::current().reset();
         QFile::remove(folder.file("args"));
         fakeYtDlp(c.script);
-        if (c.script.isEmpty())
+        if (c.script.isEmpty()) {
             ASSERT_TRUE(Settings::write(Settings::YtDlpKey, folder.file("no-such-program")));
+        }
         getDirectLink("/watch");
-        EXPECT_TRUE(text("lblTitle").startsWith(c.told)) << c.what << ": " << text("lblTitle").toStdString();
+        EXPECT_TRUE(text("lblTitle").startsWith(c.told))
+            << c.what << ": " << text("lblTitle").toStdString();
         for (const char *name : {"getMp4", "getHDH", "getHDL", "getFlv"})
             EXPECT_FALSE(enabled(name)) << c.what << name;
         const bool failure = c.told.startsWith("yt-dlp") && !c.told.contains("lists");
@@ -231,8 +260,10 @@ TEST_F(YtDlpPage, StoppingADownloadYtDlpAssemblesEndsItAndWhatItStarted)
 esac
 echo "[klevar-progress] 500 1000 NA"
 sleep 60 &
-echo $! > ')" + folder.file("child").toUtf8() + R"('
-echo $$ > ')" + folder.file("self").toUtf8() + R"('
+echo $! > ')" +
+              folder.file("child").toUtf8() + R"('
+echo $$ > ')" +
+              folder.file("self").toUtf8() + R"('
 wait)");
     getDirectLink("/watch");
     ASSERT_TRUE(enabled("getMp4"));

@@ -130,14 +130,15 @@ TEST(FormatChoice, EachButtonTakesTheNearestHeightPreferringOneFile)
     };
     const QList<Case> cases = {
         {"four sizes of whole files",
-         {format("a", 240, true, true), format("b", 360, true, true), format("c", 480, true, true, "webm"),
-          format("d", 720, true, true)},
+         {format("a", 240, true, true), format("b", 360, true, true),
+          format("c", 480, true, true, "webm"), format("d", 720, true, true)},
          {"d mp4", "b mp4", "c webm", "a mp4"}},
         {"nothing near 360 or 480: those buttons stay disabled",
          {format("small", 144, true, true), format("big", 1080, true, true)},
          {"big mp4", "-", "-", "small mp4"}},
         {"a whole file wins over a nearer picture without sound",
-         {format("v700", 700, true, false), format("w720", 720, true, true, "mp4", 0, "m3u8_native")},
+         {format("v700", 700, true, false),
+          format("w720", 720, true, true, "mp4", 0, "m3u8_native")},
          {"w720 mp4 yt-dlp", "-", "-", "-"}},
         {"picture and sound apart are joined, in the container both fit",
          {format("aud", 0, false, true, "m4a", 128), format("aud2", 0, false, true, "webm", 64),
@@ -150,9 +151,7 @@ TEST(FormatChoice, EachButtonTakesTheNearestHeightPreferringOneFile)
         {"unknown heights go to Get MP4, the best of them last",
          {format("x", 0, true, true), format("y", 0, true, true, "webm")},
          {"y webm", "-", "-", "-"}},
-        {"only sound: no button",
-         {format("aud", 0, false, true, "m4a")},
-         {"-", "-", "-", "-"}},
+        {"only sound: no button", {format("aud", 0, false, true, "m4a")}, {"-", "-", "-", "-"}},
     };
     for (const Case &c : cases)
         EXPECT_EQ(choices(c.formats), c.expected) << c.what;
