@@ -9,6 +9,7 @@
 #include "download/downloadbar.h"
 #include "download/inettransfer.h"
 #include "download/pageloader.h"
+#include "download/playerheaders.h"
 #include "download/previewframe.h"
 #include "download/safefilename.h"
 #include "download/streamdownload.h"
@@ -36,23 +37,6 @@ const QString QuestionText = QStringLiteral("Do you want Download or Play this v
                                             "Click yes to Download, No to Play");
 constexpr int HiddenLeftTwips = 8000;
 
-// The player's own options for the headers a stream needs; it splits its list of other
-// fields at commas, so a field holding one is left out rather than cut in two.
-void addHeaders(CommandLine &command, const InetTransfer::Headers &headers)
-{
-    QStringList fields;
-    for (const auto &[name, value] : headers) {
-        const QString text = QString::fromUtf8(value);
-        if (name.compare("User-Agent", Qt::CaseInsensitive) == 0)
-            command.addText(QStringLiteral(" -user-agent ")).addQuoted(text);
-        else if (name.compare("Referer", Qt::CaseInsensitive) == 0)
-            command.addText(QStringLiteral(" -referrer ")).addQuoted(text);
-        else if (!text.contains(u','))
-            fields.append(QString::fromLatin1(name) + QStringLiteral(": ") + text);
-    }
-    if (!fields.isEmpty())
-        command.addText(QStringLiteral(" -http-header-fields ")).addQuoted(fields.join(u','));
-}
 } // namespace
 
 int Formyutobe::pixels(int twips)
@@ -357,7 +341,7 @@ void Formyutobe::LoadFLVPlayer(const QUrl &link, const InetTransfer::Headers &he
     bringFrameToFront();
     CommandLine command = PlayerCommand::build(link.toString(QUrl::FullyEncoded), windowId,
                                                std::nullopt, PlayerCommand::Blanks::Vo3Vf2);
-    addHeaders(command, headers);
+    PlayerHeaders::add(command, headers);
     m_previewing = m_player->play(command);
     surface->setToolTip(QStringLiteral("Preview of ") + m_details.VideoTitle);
 }
