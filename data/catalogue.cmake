@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ct.s3db is made from its text source, so every change to the catalogue is a diff.
 if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/catalogue.sql)
     add_custom_command(

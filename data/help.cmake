@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # help.chm is compiled from the HTML pages in help/ at build time. The compiler reads the
 # pages beside the project file and writes the result into its current folder; the result
 # is copied into the program's folder only when the compiler succeeded.

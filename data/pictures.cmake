@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The pictures are drawn as SVG in pictures/ and rendered at build time. The toolbar
 # pictures, the application icon, the About picture and the skin's arrow are compiled into
 # the program as resources (":/pictures/NAME.png", with a NAME@2x.png for high-density

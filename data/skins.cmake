@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/skins/frmmain.skn)
     add_custom_command(
         OUTPUT ${PROGRAM_FOLDER}/skins/frmmain.skn

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the links of an installation, each relative to its own folder so that the tree
 # stays whole wherever it is unpacked. KLEVAR_INSTALL_LINKS holds LINK=TARGET pairs.
 foreach(pair IN LISTS KLEVAR_INSTALL_LINKS)

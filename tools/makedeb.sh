@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from a configured and built build folder:
 #   tools/makedeb.sh BUILD_FOLDER OUTPUT_FOLDER
 # Installs the build into a staging tree under /usr, strips the program, adds the

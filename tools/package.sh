@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package klevar_VERSION-1_ARCH.deb from this clone: installs what it
 # needs (only what is missing), builds the program in build-package/ with Debian's
 # hardening flags, makes the package there, checks it with lintian, and prints the
@@ -21,6 +22,7 @@ cmake -S "$here" -B "$build" "${launcher[@]}" -DCMAKE_BUILD_TYPE=None \
 cmake --build "$build" -j"$(nproc)" --target klevar program_folder desktop_files >&2
 
 desktop-file-validate "$here/packaging/klevar.desktop" >&2
+appstreamcli validate --no-net "$here/packaging/klevar.metainfo.xml" >&2
 deb=$("$here/tools/makedeb.sh" "$build" "$build")
 
 echo "package: lintian $deb" >&2

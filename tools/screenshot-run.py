@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Takes docs/finished-run.png: the main window after a run of two files, one converted
 and one that failed, with the end box over it.
 
@@ -6,6 +7,7 @@ Runs the built program on an X server of its own (Xvfb) in a program folder of i
 so the build folder's settings stay as they are; needs xvfb, xdotool and x11-apps (xwd).
     python3 tools/screenshot-run.py [OUTPUT.png]
 """
+import contextlib
 import os
 import shutil
 import signal
@@ -18,7 +20,7 @@ import zlib
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
 BUILD = os.environ.get("BUILD", os.path.join(ROOT, "build"))
-DISPLAY = ":87"
+DISPLAY = os.environ.get("SHOT_DISPLAY", ":87")  # another one when that is taken
 SCREEN = (1400, 1000)
 
 
@@ -105,23 +107,50 @@ def clips(work):
     return [good, bad]
 
 
-def main():
-    output = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "docs", "finished-run.png")
+@contextlib.contextmanager
+def session():
+    """An X server on DISPLAY and a work folder of their own. Yields a function that starts
+    the program there on the given files (made by a function of the work folder) and
+    returns its main window once the files are probed. However the block ends, the
+    program and the server are stopped and the folder is removed."""
     work = tempfile.mkdtemp(prefix="klevar-shot-")
     server = subprocess.Popen(["Xvfb", DISPLAY, "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
                                "-nolisten", "tcp"], stderr=subprocess.DEVNULL)
     program = None
-    try:
-        time.sleep(1)
+
+    def start(make_files):
+        nonlocal program
         folder = program_folder(work)
         env = dict(os.environ, DISPLAY=DISPLAY)
         env.pop("QT_QPA_PLATFORM", None)
-        program = subprocess.Popen([os.path.join(folder, "klevar"), *clips(work)], env=env,
+        program = subprocess.Popen([os.path.join(folder, "klevar"), *make_files(work)], env=env,
                                    cwd=work)
         window = wait_for_window("^Klevar 4.50$")
-        time.sleep(4)  # both files probed
-        xdotool("windowfocus", "--sync", window)
-        xdotool("key", "--window", window, "ctrl+n")
+        time.sleep(4)  # the files probed
+        return window
+
+    try:
+        time.sleep(1)
+        yield start
+    finally:
+        if program:
+            program.send_signal(signal.SIGTERM)
+            program.wait(20)
+        server.terminate()
+        server.wait(10)
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def convert_now(window):
+    xdotool("windowfocus", "--sync", window)
+    xdotool("key", "--window", window, "ctrl+n")
+
+
+def main():
+    output = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "docs", "finished-run.png")
+    with session() as start:
+        window = start(clips)
+        convert_now(window)
         box_window = wait_for_window("^Klevar$", 120)  # the end box
         time.sleep(2)
         main_place = place(window)
@@ -133,13 +162,6 @@ def main():
             rows[y + line] = row[:x * 3] + box_row + row[x * 3 + len(box_row):]
         png(output, main_place[2], main_place[3], rows)
         print(f"{output}: {main_place[2]}x{main_place[3]}")
-    finally:
-        if program:
-            program.send_signal(signal.SIGTERM)
-            program.wait(20)
-        server.terminate()
-        server.wait(10)
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":

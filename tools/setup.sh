@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Klevar needs from Debian's packages (only what is missing), then
 # configures and builds it in build/. Safe to run again: an up-to-date machine and
 # build take a few seconds. With --packages-only it installs the packages and builds
@@ -17,6 +18,7 @@ packages=(
     sqlite3 fp-utils xchm librsvg2-bin
     dbus
     dpkg-dev
+    appstream  # appstreamcli checks the software centre's entry
 )
 
 packages_only=false

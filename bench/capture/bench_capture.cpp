@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records 10 s of the screen at 25 frames per second with the capture window's preview
 // shown, and prints the frames recorded and dropped, the encoder's processor time and
 // Klevar's own. Run on a 1280x720 X screen:

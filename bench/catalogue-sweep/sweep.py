@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Every type of the shipped catalogue converts a two-second clip with sound, with the
 type's default options, through `klevar --convert`; the output must read back (its
 streams are found: some containers, SWF, keep no length), a video type must hold a video
@@ -14,6 +15,11 @@ ONLY=12,40 limits the sweep to those chooser positions; SPEED=0 skips the speed 
 WIDE=1 converts a 1280x720 clip instead and also fails a video type whose output does
 not show 16:9 (frame size times sample aspect, 3 % tolerance): a player would show it
 squeezed or stretched.
+
+AWKWARD=1 runs every type over clips in the shapes real files come in (awkward.py): a
+fractional length, 720x405, 4:3 without a stated pixel shape, 10-bit, 4:4:4, HDR10, HLG
+and interlaced, and checks each output with ffprobe for its length, shape, pixel format,
+colour tags and combing. Exceptions are named with their reason.
 """
 import os
 import resource
@@ -204,6 +210,9 @@ def speed_table(newer, media, sweep_seconds):
 
 def main():
     only = {int(x) for x in os.environ.get("ONLY", "").split(",") if x}
+    if os.environ.get("AWKWARD", "0") == "1":
+        from awkward import sweep_awkward  # noqa: E402
+        sys.exit(sweep_awkward(only))
     folder = ProgramFolder()
     media = tempfile.TemporaryDirectory(prefix="klevar-sweep-")
     clip = os.path.join(media.name, "clip.avi")

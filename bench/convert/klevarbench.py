@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Shared by the conversion benchmarks: a program folder of their own around a copy of
 the built program, clips made by the encoder, and the profile list."""
 import os

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A large stream from a loopback server, downloaded by the downloader's own engine and by
 // curl in the same run: the engine should cost little more time than curl and little of
 // the processor while the bytes go to disk. The server is a child process of its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How right the queue's time left is: a queue of six files of 10 to 60 s converted with
 // one profile, the estimate read every 100 ms and compared, once the run has ended, with
 // the time the run really still took from each moment. Printed at a quarter, half and

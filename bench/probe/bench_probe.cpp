@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding files to the queue runs two probes at a time: this measures the time until
 // every row of 50 added ten-second files is filled, with the list on screen, against 50
 // runs of the same probe command one after another with nothing around them. The goal

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Time from starting Klevar to its main window being shown, and its resident memory then.
 
 Starts build/klevar several times on a private Xvfb display and watches the X server

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 
 #include "app/aboutbox.h"
@@ -19,7 +20,6 @@
 #include "media/queuecontroller.h"
 #include "preview/form2.h"
 #include "preview/previewpanel.h"
-#include "preview/previewstate.h"
 #include "profiles/optionset.h"
 #include "profiles/optionsheetview.h"
 #include "profiles/profilechooser.h"
@@ -174,8 +174,6 @@ void Form1::connectCommands()
             [this] { m_preview->playRow(*m_list, m_queue->selectedRow()); });
     connect(m_queue, &QueueController::clipEditorRequested, this,
             [this](int row) { Form2::openFor(*m_list, row, m_player, this); });
-    connect(m_queue, &QueueController::currentFileChanged, this,
-            [](const QString &path) { PreviewState::instance().CurrentPreviewFile = path; });
     alsoBy(lvwAudioTracks->importAction(), &QAction::triggered, m_menu->importvideo);
     connect(m_menu->importvideo, &QAction::triggered, this, [this] {
         Formyutobe downloader(m_player, this);

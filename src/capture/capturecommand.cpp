@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/capturecommand.h"
 
 #include "capture/encodercapturecontrol.h"
+#include "common/argumentreader.h"
 #include "common/terminationwatch.h"
 
 #include <QEventLoop>
@@ -13,90 +15,56 @@
 namespace {
 constexpr int PrintIntervalMs = 1000;
 
-bool takeValue(const QStringList &arguments, qsizetype *i, QString *value)
+// Why a value cannot be used; empty when it was taken.
+QString readDevice(const QString &value, int *device)
 {
-    if (*i + 1 >= arguments.size())
-        return false;
-    *value = arguments[++*i];
-    return true;
+    bool number = false;
+    *device = value.toInt(&number);
+    if (number && *device >= 0)
+        return QString();
+    return QStringLiteral("--device takes an index of --list-capture-devices: ") + value;
 }
 
-QString parseOption(const QStringList &arguments, qsizetype *i, CaptureCommand::Arguments *parsed)
+QString readSeconds(const QString &value, double *seconds)
 {
-    const QString option = arguments[*i];
-    QString value;
-    if (!takeValue(arguments, i, &value))
-        return option + QStringLiteral(" needs a value");
     bool number = false;
-    if (option == QLatin1String("--device")) {
-        parsed->device = value.toInt(&number);
-        if (!number || parsed->device < 0)
-            return QStringLiteral("--device takes an index of --list-capture-devices: ") + value;
-    } else {
-        parsed->seconds = value.toDouble(&number);
-        if (!number || !std::isfinite(parsed->seconds) || parsed->seconds <= 0)
-            return QStringLiteral("--seconds takes a number of seconds above 0: ") + value;
-    }
-    return QString();
+    *seconds = value.toDouble(&number);
+    if (number && std::isfinite(*seconds) && *seconds > 0)
+        return QString();
+    return QStringLiteral("--seconds takes a number of seconds above 0: ") + value;
 }
 } // namespace
 
 CaptureCommand::Arguments CaptureCommand::parse(const QStringList &arguments)
 {
+    const QString device = QStringLiteral("--device");
+    const QString seconds = QStringLiteral("--seconds");
+    const ArgumentReader reader(arguments, {device, seconds});
     Arguments parsed;
-    QStringList files;
-    bool options = true;
-    for (qsizetype i = 0; i < arguments.size() && parsed.error.isEmpty(); ++i) {
-        const QString &a = arguments[i];
-        if (!options || !a.startsWith(QLatin1Char('-')))
-            files << a;
-        else if (a == QLatin1String("--"))
-            options = false;
-        else if (a == QLatin1String("--device") || a == QLatin1String("--seconds"))
-            parsed.error = parseOption(arguments, &i, &parsed);
-        else
-            parsed.error = QStringLiteral("unknown option ") + a +
-                           QStringLiteral(" (put -- before a file named so)");
-    }
-    if (!parsed.error.isEmpty())
-        return parsed;
-    if (parsed.seconds <= 0)
+    parsed.error = reader.error();
+    if (parsed.error.isEmpty() && reader.has(device))
+        parsed.error = readDevice(reader.value(device), &parsed.device);
+    if (parsed.error.isEmpty() && !reader.has(seconds))
         parsed.error = QStringLiteral("--seconds S is needed: how long to record");
-    else if (files.size() != 1)
+    if (parsed.error.isEmpty())
+        parsed.error = readSeconds(reader.value(seconds), &parsed.seconds);
+    if (parsed.error.isEmpty() && reader.plain().size() != 1)
         parsed.error = QStringLiteral("--capture records into one file");
-    else
-        parsed.file = files.first();
+    if (parsed.error.isEmpty())
+        parsed.file = reader.plain().first();
     return parsed;
-}
-
-QString CaptureCommand::usage()
-{
-    return QStringLiteral(
-        "  --list-capture-devices\n"
-        "        Print the capture devices, index and name separated by a tab, in the\n"
-        "        order of the capture window's list: cameras, then the screen of the\n"
-        "        display in DISPLAY, when there is one.\n"
-        "  --capture [--device N] --seconds S [--] FILE\n"
-        "        Record S seconds of device N (default 0) into the AVI file FILE,\n"
-        "        replacing it. Prints \"F frames (D dropped) - T sec.\" every second and\n"
-        "        at the end. Exits with 0 when FILE holds the finished recording, 1 when\n"
-        "        the recording failed or was cut short (the reason on standard error),\n"
-        "        2 on a usage error or when there is no device N.\n");
 }
 
 int CaptureCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     const Arguments args = parse(arguments);
-    if (!args.error.isEmpty()) {
-        err << "klevar: " << args.error << '\n';
-        return 2;
-    }
+    if (!args.error.isEmpty())
+        return ArgumentReader::refuse(err, args.error);
     EncoderCaptureControl control;
-    if (args.device >= control.deviceCount()) {
-        err << "klevar: there is no capture device " << args.device
-            << " (klevar --list-capture-devices shows them)\n";
-        return 2;
-    }
+    if (args.device >= control.deviceCount())
+        return ArgumentReader::refuse(err, QStringLiteral("there is no capture device %1 (klevar "
+                                                          "--list-capture-devices shows them)")
+                                               .arg(args.device));
     control.setRecordingLimit(qint64(std::llround(args.seconds * 1000.0)));
     control.setSelectedDevice(args.device);
     control.setCaptureFile(QFileInfo(args.file).absoluteFilePath());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -19,8 +20,6 @@ public:
         QString error; // why the arguments cannot be used; empty when they can
     };
     static Arguments parse(const QStringList &arguments);
-    // The lines of --help about this mode and --list-capture-devices.
-    static QString usage();
 
     // The arguments after "--capture". 0 when FILE holds the finished recording, 1 when
     // the recording failed or was cut short, 2 on bad arguments or no such device, 130

@@ -1,9 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/processwindows.h"
-
-#include "common/childprogram.h"
-
-qint32 PlayerProcessId = 0;
-qint32 EncoderProcessId = 0;
 
 QByteArray ProcessWindows::keyText(int key)
 {
@@ -19,20 +15,4 @@ QByteArray ProcessWindows::keyText(int key)
     default:
         return {};
     }
-}
-
-bool ProcessWindows::sendKey(qint64 processId, int key)
-{
-    ChildProgram *child = ChildProgram::find(processId);
-    return child && child->write(keyText(key));
-}
-
-void SendKeyToPlayer(int key)
-{
-    ProcessWindows::sendKey(PlayerProcessId, key);
-}
-
-void SendKeyToEncoder(int key)
-{
-    ProcessWindows::sendKey(EncoderProcessId, key);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/tabtext.h"
 
 QString TabText::field(const QString &text)

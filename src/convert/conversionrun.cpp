@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/conversionrun.h"
 
 #include "common/appfolder.h"
 #include "common/diskspace.h"
-#include "common/processwindows.h"
 #include "convert/encoderlog.h"
 #include "convert/encoderstatistics.h"
+#include "convert/outputcheck.h"
+#include "convert/runarguments.h"
 #include "media/conversionlist.h"
 #include "media/previewplayer.h"
 #include "settings/settings.h"
@@ -32,16 +34,6 @@ bool sameFile(const QString &a, const QString &b)
     return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
-// What runs writes the hidden part instead of the output; the part is ours to replace.
-QStringList writingTo(QStringList arguments, const QString &part)
-{
-    if (!arguments.isEmpty())
-        arguments.last() = part;
-    if (!arguments.contains(QLatin1String("-y")))
-        arguments.insert(arguments.size() - 1, QStringLiteral("-y"));
-    return arguments;
 }
 } // namespace
 
@@ -100,7 +92,8 @@ void ConversionRun::startRows(const QList<int> &rows)
     m_settings = RunSettings::read();
     if (!m_outputFolder.isEmpty())
         m_settings.outputFolder = m_outputFolder;
-    EncoderCapabilities::query(AppFolder() + QStringLiteral("fp.dll"), this,
+    askAhead(0);
+    EncoderCapabilities::query(encoderProgram(), this,
                                [this, generation](const EncoderCapabilities &capabilities) {
                                    if (generation == m_generation && m_running)
                                        beginRows(capabilities);
@@ -136,6 +129,31 @@ void ConversionRun::startRow()
         missingInput(input);
         return;
     }
+    // What the file is now, not when it was added: it may have grown since.
+    const quint64 generation = m_generation;
+    m_ahead.take(encoderProgram(), input, [this, generation](const MediaFacts &facts) {
+        if (generation == m_generation && m_running)
+            startInspected(facts);
+    });
+}
+
+// The next row's input is asked about while this one waits, so the asking costs no time.
+void ConversionRun::askAhead(int position)
+{
+    if (position < m_rows.size())
+        m_ahead.ask(encoderProgram(), m_list->text(m_rows[position], ConversionList::FileName));
+}
+
+QString ConversionRun::encoderProgram()
+{
+    return AppFolder() + QStringLiteral("fp.dll");
+}
+
+void ConversionRun::startInspected(const MediaFacts &facts)
+{
+    m_source = facts;
+    EncoderRow::takeFacts(*m_list, m_row, facts);
+    const QString input = m_list->text(m_row, ConversionList::FileName);
     m_command = BuildEncoderCommand(EncoderRow::fromList(*m_list, m_row), *m_options,
                                     m_profileCaption ? m_profileCaption() : QString(), m_settings);
     Q_EMIT rowStarted(m_row, input, m_command.outputPath);
@@ -165,10 +183,9 @@ bool ConversionRun::startEncoder()
     connect(m_job, &ChildProgram::lineReceived, this, &ConversionRun::encoderLine);
     connect(m_job, &ChildProgram::lineReceived, &m_stallWatch, &EncoderStallWatch::noteActivity);
     m_stallWatch.start(m_output.partPath());
-    const bool running =
-        m_job->start(m_command.commandLine.program(),
-                     writingTo(m_capabilities.adapt(m_command), m_output.partPath()));
-    EncoderProcessId = running ? qint32(m_job->processId()) : 0;
+    const bool running = m_job->start(
+        m_command.commandLine.program(),
+        RunArguments(m_command, m_capabilities, m_source, m_output.partPath()));
     m_elapsed = 0;
     Q_EMIT elapsedChanged(0);
     Timer2.start();
@@ -185,13 +202,35 @@ void ConversionRun::encoderEnded(int exitCode, ChildProgram::End end)
     const bool normalExit = end == ChildProgram::End::Exited;
     detachJob(false);
     // The encoder's own verdict counts too: a stop asked for ends with 0 as well.
-    bool ok = normalExit && exitCode == 0 && m_output.isUsable() && !m_stallWatch.hasStalled();
-    QString why;
+    if (normalExit && exitCode == 0 && m_output.isUsable() && !m_stallWatch.hasStalled()) {
+        checkOutput();
+        askAhead(m_position + 1);
+        return;
+    }
+    const QString why = failureReason(tail, normalExit);
+    m_output.discard();
+    finishRow(false, why);
+}
+
+void ConversionRun::checkOutput()
+{
+    m_checking = true;
+    const quint64 generation = m_generation;
+    OutputCheck::check(m_command.commandLine.program(), m_output.partPath(),
+                       OutputCheck::expected(m_command, m_source), this,
+                       [this, generation](const QString &shortfall) {
+                           if (generation == m_generation && m_running)
+                               outputChecked(shortfall);
+                       });
+}
+
+void ConversionRun::outputChecked(QString why)
+{
+    m_checking = false;
+    bool ok = why.isEmpty();
     if (ok && !m_output.commit(!m_settings.keepExistingFile)) {
         ok = false;
         why = m_output.error();
-    } else if (!ok) {
-        why = failureReason(tail, normalExit);
     }
     if (!ok)
         m_output.discard();
@@ -335,6 +374,8 @@ int ConversionRun::failedRows() const
 void ConversionRun::endRun(Outcome outcome)
 {
     ++m_generation;
+    m_checking = false;
+    m_ahead.clear();
     setTrack(0);
     setTotal(0);
     Q_EMIT finished(outcome);
@@ -345,7 +386,8 @@ void ConversionRun::stop()
     Timer2.stop();
     const bool wasRunning = m_running;
     m_running = false;
-    const bool converting = wasRunning && m_job;
+    const bool converting = wasRunning && (m_job || m_checking);
+    m_checking = false;
     if (converting)
         m_list->setText(m_row, ConversionList::Status, Cancel);
     detachJob(true);
@@ -368,7 +410,6 @@ void ConversionRun::detachJob(bool wait)
         return;
     ChildProgram *job = m_job;
     m_job = nullptr;
-    EncoderProcessId = 0;
     m_stallWatch.stop();
     disconnect(job, nullptr, this, nullptr);
     if (wait)

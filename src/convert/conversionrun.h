@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "common/childprogram.h"
@@ -5,9 +6,11 @@
 #include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
 #include "convert/encoderstallwatch.h"
+#include "convert/factsahead.h"
 #include "convert/outputfile.h"
 #include "convert/runmessages.h"
 #include "convert/runsettings.h"
+#include "media/mediafacts.h"
 
 #include <QList>
 #include <QObject>
@@ -64,6 +67,8 @@ public:
     int totalProgress() const { return m_total; }
     int trackProgress() const { return m_track; }
     int elapsedSeconds() const { return m_elapsed; }
+    // The encoder of the row being converted; 0 while none runs.
+    qint64 encoderProcessId() const { return m_job ? m_job->processId() : 0; }
 
 public Q_SLOTS:
     // Starts a run; nothing happens when one is running or the list is empty.
@@ -97,8 +102,13 @@ private:
     int failedRows() const;
     void beginRows(const EncoderCapabilities &capabilities);
     void startRow();
+    void startInspected(const MediaFacts &facts);
+    void askAhead(int position);
+    static QString encoderProgram();
     bool startEncoder();
     void encoderEnded(int exitCode, ChildProgram::End end);
+    void checkOutput();
+    void outputChecked(QString why);
     QString failureReason(const QStringList &tail, bool normalExit) const;
     void encoderStalled();
     void finishRow(bool ok, const QString &whyFailed);
@@ -126,11 +136,14 @@ private:
     RunSettings m_settings;
     EncoderCapabilities m_capabilities;
     EncoderCommand m_command;
+    MediaFacts m_source; // of the current row's input, as the encoder found it
+    FactsAhead m_ahead{this};
     OutputFile m_output;
     EncoderStallWatch m_stallWatch;
     ChildProgram *m_job = nullptr; // the encoder of the current row
     bool m_running = false;
     bool m_cancelRequested = false;
+    bool m_checking = false;  // the current row's output is being read back
     quint64 m_generation = 0; // tells late callbacks of an earlier run apart
     QList<int> m_rows;        // the list rows of this run
     int m_position = 0;       // of the current row in m_rows

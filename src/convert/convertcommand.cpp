@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/convertcommand.h"
 
+#include "common/argumentreader.h"
 #include "common/tabtext.h"
 #include "common/terminationwatch.h"
 #include "convert/conversionrun.h"
@@ -120,66 +122,30 @@ int convertQueue(const QStringList &files, const QString &folder, OptionSet &opt
 ConvertCommand::Arguments ConvertCommand::parse(const QStringList &arguments)
 {
     Arguments parsed;
-    bool options = true;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        if (!options || !a.startsWith(QLatin1Char('-'))) {
-            parsed.files << a;
-        } else if (a == QLatin1String("--")) {
-            options = false;
-        } else if (a == QLatin1String("--profile") || a == QLatin1String("--output")) {
-            if (i + 1 >= arguments.size()) {
-                parsed.error = a + QStringLiteral(" needs a value");
-                return parsed;
-            }
-            const QString value = arguments[++i];
-            if (a == QLatin1String("--output")) {
-                parsed.outputFolder = value;
-                continue;
-            }
-            bool number = false;
-            parsed.profile = value.toInt(&number);
-            if (!number || parsed.profile < 1) {
-                parsed.error = QStringLiteral("--profile takes a position of the profile "
-                                              "list, 1 or more: ") +
-                               value;
-                return parsed;
-            }
-        } else {
-            parsed.error = QStringLiteral("unknown option ") + a +
-                           QStringLiteral(" (put -- before a file named so)");
-            return parsed;
-        }
+    const ArgumentReader reader(arguments,
+                                {QStringLiteral("--profile"), QStringLiteral("--output")});
+    parsed.error = reader.error();
+    if (!parsed.error.isEmpty())
+        return parsed;
+    parsed.outputFolder = reader.value(QStringLiteral("--output"));
+    parsed.files = reader.plain();
+    if (reader.has(QStringLiteral("--profile"))) {
+        const QString value = reader.value(QStringLiteral("--profile"));
+        bool number = false;
+        parsed.profile = value.toInt(&number);
+        if (!number || parsed.profile < 1)
+            parsed.error =
+                QStringLiteral("--profile takes a position of the profile list, 1 or more: ") +
+                value;
     }
     if (parsed.files.isEmpty() && parsed.error.isEmpty())
         parsed.error = QStringLiteral("no file to convert");
     return parsed;
 }
 
-QString ConvertCommand::usage()
-{
-    return QStringLiteral(
-        "  --convert [--profile N] [--output DIR] [--] FILE...\n"
-        "        Convert the files without a window. N is a position of the profile list\n"
-        "        (default: the profile chosen when the window was last closed); the\n"
-        "        options are that profile's defaults. The existing-file rule and the\n"
-        "        thread count come from settings.dat, the output folder too unless DIR\n"
-        "        is given. Prints one line per file: row, total percent, status, output\n"
-        "        file; a failed file is followed by the encoder's last lines. Standard\n"
-        "        error shows the speed and the time left of the file and of the queue,\n"
-        "        a line a second at most. Exits with 0 when every file converted, 1\n"
-        "        when one did not, 2 on a usage error.\n"
-        "  --list-profiles\n"
-        "        Print the profile list: position, key and text of each entry.\n");
-}
-
 int ConvertCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const auto fail = [&err](const QString &why) {
-        err << "klevar: " << why << '\n';
-        err.flush();
-        return 2;
-    };
+    const auto fail = [&err](const QString &why) { return ArgumentReader::refuse(err, why); };
     const Arguments args = parse(arguments);
     if (!args.error.isEmpty())
         return fail(args.error);

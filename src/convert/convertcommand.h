@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -23,8 +24,6 @@ public:
         QString error; // why the arguments cannot be used; empty when they can
     };
     static Arguments parse(const QStringList &arguments);
-    // The lines of --help about this mode and --list-profiles.
-    static QString usage();
 
     // The arguments after "--convert". 0 when every row converted, 1 when one did not,
     // 2 when nothing could be converted (arguments, catalogue, profile).

@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/encodercommand.h"
 
 #include "common/appfolder.h"
 #include "common/numerictext.h"
 #include "common/programplaces.h"
+#include "common/rounding.h"
 #include "common/timetext.h"
 #include "convert/encoderfragments.h"
 #include "media/conversionlist.h"
+#include "media/mediafacts.h"
 #include "media/watermarktext.h"
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
@@ -17,7 +20,27 @@
 EncoderRow EncoderRow::fromList(const ConversionList &list, int row)
 {
     return {list.text(row, ConversionList::FileName), list.text(row, ConversionList::Start),
-            list.text(row, ConversionList::End), list.text(row, ConversionList::Watermark)};
+            list.text(row, ConversionList::End), list.text(row, ConversionList::Watermark),
+            list.text(row, ConversionList::VideoTime)};
+}
+
+bool EncoderRow::endsWithFile() const
+{
+    return TimeText::seconds(end) == TimeText::seconds(videoTime);
+}
+
+void EncoderRow::takeFacts(ConversionList &list, int row, const MediaFacts &facts)
+{
+    if (facts.hasVideo && facts.width > 0 && facts.height > 0)
+        list.setText(row, ConversionList::Size,
+                     QStringLiteral("%1x%2").arg(facts.width).arg(facts.height));
+    if (!facts.length)
+        return;
+    const bool whole = fromList(list, row).endsWithFile();
+    const QString length = TimeText::clock(roundHalfEven(*facts.length));
+    list.setText(row, ConversionList::VideoTime, length);
+    if (whole)
+        list.setText(row, ConversionList::End, length);
 }
 
 QString EncoderStatisticsFile()
@@ -37,7 +60,12 @@ EncoderCommand BuildEncoderCommand(const EncoderRow &row, const OptionSet &optio
     const qint64 end = TimeText::secondsOrZero(row.end);
 
     EncoderCommand command;
+    command.clipStartSeconds = start;
     command.clipDurationSeconds = end - start;
+    command.toFileEnd = row.endsWithFile();
+    command.wantsVideo = video(VideoCodec) != NotAvailable;
+    command.wantsAudio =
+        audio(DisableAudio) == QLatin1String("No") && audio(AudioCodec) != NotAvailable;
     command.outputPath =
         F::outputPath(settings.outputFolder, row.fileName, F::outputExtension(profileCaption),
                       settings.keepExistingFile);

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert/listprofilescommand.h"
 
+#include "common/argumentreader.h"
 #include "common/tabtext.h"
 #include "profiles/optionset.h"
 #include "profiles/profileselection.h"
@@ -10,11 +12,9 @@ int ListProfilesCommand::run(QTextStream &out, QTextStream &err)
 {
     OptionSet options;
     ProfileSelection selection(&options);
-    if (!selection.open()) {
-        err << "klevar: cannot read the profile catalogue " << selection.databaseFile() << '\n';
-        err.flush();
-        return 2;
-    }
+    if (!selection.open())
+        return ArgumentReader::refuse(err, QStringLiteral("cannot read the profile catalogue ") +
+                                               selection.databaseFile());
     int position = 0;
     for (const ProfileEntry &entry : selection.entries())
         out << TabText::line({QString::number(++position), entry.key, entry.text}) << '\n';

@@ -91,15 +91,11 @@ void DetailsPanel::showDetails(const VideoDetails &details)
 
 bool DetailsPanel::showPicture(const QString &path)
 {
-    try {
-        qint32 width = -1;
-        qint32 height = -1;
-        const QImage picture = LoadPictureFile(path, width, height, 0, false);
-        const QSize room = picTitle->contentsRect().size();
-        picTitle->setPixmap(QPixmap::fromImage(
-            picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-        return true;
-    } catch (const PictureLoadError &) {
+    const LoadedPicture loaded = LoadPictureFile(path, -1, -1, 0, false);
+    if (!loaded.ok())
         return false;
-    }
+    const QSize room = picTitle->contentsRect().size();
+    picTitle->setPixmap(QPixmap::fromImage(
+        loaded.picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    return true;
 }

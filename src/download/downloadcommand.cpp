@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "download/downloadcommand.h"
 
+#include "common/argumentreader.h"
 #include "common/programplaces.h"
 #include "common/terminationwatch.h"
 #include "download/safefilename.h"
@@ -21,13 +23,6 @@
 namespace {
 constexpr int ProgressMs = 500;
 
-int usageError(QTextStream &err, const QString &why)
-{
-    err << "klevar: " << why << '\n';
-    err.flush();
-    return 2;
-}
-
 // Done so far, the speed and, while it runs, the time left.
 QString progressLine(const DownloadTask &download, const TransferRate &rate, bool running)
 {
@@ -44,27 +39,16 @@ QString progressLine(const DownloadTask &download, const TransferRate &rate, boo
 DownloadCommand::Arguments DownloadCommand::parse(const QStringList &arguments)
 {
     Arguments parsed;
-    QStringList plain;
-    bool options = true;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        if (!options || !a.startsWith(QLatin1Char('-'))) {
-            plain << a;
-        } else if (a == QLatin1String("--")) {
-            options = false;
-        } else if (a == QLatin1String("--output") && i + 1 < arguments.size()) {
-            parsed.outputFolder = arguments[++i];
-        } else {
-            parsed.error = a == QLatin1String("--output")
-                               ? QStringLiteral("--output needs a folder")
-                               : QStringLiteral("unknown option ") + a;
-            return parsed;
-        }
-    }
+    const ArgumentReader reader(arguments, {QStringLiteral("--output")});
+    parsed.error = reader.error();
+    if (!parsed.error.isEmpty())
+        return parsed;
+    const QStringList plain = reader.plain();
     if (plain.size() != 2) {
         parsed.error = QStringLiteral("--download takes an address and a quality");
         return parsed;
     }
+    parsed.outputFolder = reader.value(QStringLiteral("--output"));
     parsed.address = plain[0];
     parsed.quality = plain[1];
     if (!StreamQualities::byName(parsed.quality))
@@ -73,30 +57,16 @@ DownloadCommand::Arguments DownloadCommand::parse(const QStringList &arguments)
     return parsed;
 }
 
-QString DownloadCommand::usage()
-{
-    return QStringLiteral(
-        "  --download [--output DIR] [--] URL QUALITY\n"
-        "        Read the watch page and download one quality (mp4, hd-low, hd-high,\n"
-        "        flv) as its button does, named after the title, into the program's\n"
-        "        folder or DIR. A \".part\" left by a failed download is carried on.\n"
-        "        A page without the old stream map is read by yt-dlp, which also fetches\n"
-        "        the formats it must assemble; the file takes the format's extension.\n"
-        "        Progress goes to standard error, the saved file's path to standard\n"
-        "        output. Exits with 0 for a complete file, 1 when the page or the\n"
-        "        download failed, 2 on a usage error or a quality the page lacks.\n");
-}
-
 int DownloadCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     const Arguments args = parse(arguments);
     if (!args.error.isEmpty())
-        return usageError(err, args.error);
+        return ArgumentReader::refuse(err, args.error);
     QString folder = ProgramPlaces::downloadFolder();
     if (!args.outputFolder.isEmpty()) {
         folder = QFileInfo(args.outputFolder).absoluteFilePath() + QLatin1Char('/');
         if (!QDir().mkpath(folder))
-            return usageError(err, QStringLiteral("cannot make the folder ") + folder);
+            return ArgumentReader::refuse(err, QStringLiteral("cannot make the folder ") + folder);
     }
     const std::optional<QString> page = WatchInfoCommand::fetchPage(args.address, err);
     if (!page)
@@ -114,7 +84,8 @@ int DownloadCommand::run(const QStringList &arguments, QTextStream &out, QTextSt
     StreamAddresses addresses;
     const StreamQualityInfo &info = *StreamQualities::byName(args.quality);
     if (!WatchPage::GetURLs(*page, addresses).contains(info.quality))
-        return usageError(err, QStringLiteral("the page offers no %1 stream").arg(info.name));
+        return ArgumentReader::refuse(
+            err, QStringLiteral("the page offers no %1 stream").arg(info.name));
     const QUrl url = WatchPageText::streamUrl(addresses.at(info.quality));
     if (url.isEmpty()) {
         err << "klevar: Error-The address of this stream cannot be read.\n";
@@ -134,7 +105,7 @@ int DownloadCommand::fromYtDlp(const YtDlpVideo &video, const Arguments &args,
     const YtDlpStreams streams(video);
     const StreamQualityInfo &info = *StreamQualities::byName(args.quality);
     if (!streams.choice(info.quality))
-        return usageError(err, QStringLiteral("the page offers no %1 stream").arg(info.name));
+        return ArgumentReader::refuse(err, QStringLiteral("the page offers no %1 stream").arg(info.name));
     StreamDownload engine;
     YtDlpDownload ytdlp;
     DownloadTask &task = streams.choice(info.quality)->isPlainFile()

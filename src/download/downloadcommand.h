@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -26,7 +27,6 @@ public:
         QString error; // why the arguments cannot be used; empty when they can
     };
     static Arguments parse(const QStringList &arguments);
-    static QString usage();
 
     // Progress rewritten in place (a terminal) or one line each half second.
     void setLiveProgress(bool live) { m_live = live; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "download/formyutobe.h"
 
 #include "common/appfolder.h"
@@ -35,7 +36,6 @@ namespace {
 const QString QuestionTitle = QStringLiteral("Download/Play");
 const QString QuestionText = QStringLiteral("Do you want Download or Play this video?\n"
                                             "Click yes to Download, No to Play");
-constexpr int HiddenLeftTwips = 8000;
 
 } // namespace
 
@@ -72,8 +72,7 @@ Formyutobe::Formyutobe(PreviewPlayer *player, QWidget *parent)
     }
     connect(cmdPR, &QPushButton::clicked, this, &Formyutobe::previewPressed);
     connect(cmdCLose, &QPushButton::clicked, this, &QDialog::close);
-    connect(frmPR, &PreviewFrame::hideRequested, this,
-            [this] { frmPR->move(pixels(HiddenLeftTwips), frmPR->y()); });
+    connect(frmPR, &PreviewFrame::hideRequested, frmPR, &QWidget::hide);
 
     Skin::apply(this);
     resize(pixels(WidthTwips), pixels(HeightTwips));
@@ -127,9 +126,10 @@ void Formyutobe::buildWindow()
     layout->addLayout(status);
     layout->addWidget(m_bar);
 
-    // The preview panel lies over the window and starts out of sight.
+    // The preview panel lies over the window and shows only while it is used.
     frmPR = new PreviewFrame(this);
-    frmPR->setGeometry(pixels(HiddenLeftTwips), pixels(120), 440, 280);
+    frmPR->setGeometry(pixels(240), pixels(120), 440, 280);
+    frmPR->hide();
 }
 
 QWidget *Formyutobe::buildButtons()
@@ -349,6 +349,7 @@ void Formyutobe::LoadFLVPlayer(const QUrl &link, const InetTransfer::Headers &he
 void Formyutobe::moveFrame(int leftTwips, int topTwips)
 {
     frmPR->move(pixels(leftTwips), pixels(topTwips));
+    frmPR->show();
     bringFrameToFront();
 }
 

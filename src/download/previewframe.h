@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QGroupBox>
@@ -5,7 +6,7 @@
 class QLabel;
 
 // frmPR, "YouTube Preview": the panel the player draws a stream into, with its hint and
-// the "X" that moves it out of sight.
+// the "X" that hides it.
 class PreviewFrame : public QGroupBox
 {
     Q_OBJECT

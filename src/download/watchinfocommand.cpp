@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "download/watchinfocommand.h"
 
+#include "common/argumentreader.h"
 #include "common/tabtext.h"
 #include "common/terminationwatch.h"
 #include "download/inettransfer.h"
@@ -13,22 +15,6 @@
 
 #include <QEventLoop>
 #include <QTextStream>
-
-QString WatchInfoCommand::usage()
-{
-    return QStringLiteral(
-        "  --watch-info URL\n"
-        "        Read a YouTube watch page as \"Get Direct Link\" does and print its\n"
-        "        details, one \"name<TAB>value\" line each (title, author, published,\n"
-        "        category, length, rating, id, thumbnail, description; tabs, line breaks\n"
-        "        and backslashes written as \\t, \\n and \\\\), then one\n"
-        "        \"stream<TAB>QUALITY<TAB>address\" line per quality the page offers (mp4,\n"
-        "        hd-low, hd-high, flv), with the address as it is requested. A page\n"
-        "        without the old stream map is read by yt-dlp when it is installed; its\n"
-        "        stream lines add yt-dlp's format and the file's extension. Exits with 0\n"
-        "        when the page was read, 1 when it could not be loaded or read, 2 on a\n"
-        "        usage error.\n");
-}
 
 QString WatchInfoCommand::escaped(const QString &value)
 {
@@ -144,21 +130,17 @@ void WatchInfoCommand::printYtDlpStreams(const YtDlpVideo &video, QTextStream &o
 
 int WatchInfoCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    QStringList rest = arguments;
-    if (rest.value(0) == QLatin1String("--"))
-        rest.removeFirst();
-    if (rest.size() != 1 ||
-        (arguments.value(0) != QLatin1String("--") && rest[0].startsWith(QLatin1Char('-')))) {
-        err << "klevar: --watch-info takes one address\n";
-        err.flush();
-        return 2;
-    }
-    const std::optional<QString> page = fetchPage(rest[0], err);
+    const ArgumentReader reader(arguments);
+    if (!reader.error().isEmpty())
+        return ArgumentReader::refuse(err, reader.error());
+    if (reader.plain().size() != 1)
+        return ArgumentReader::refuse(err, QStringLiteral("--watch-info takes one address"));
+    const std::optional<QString> page = fetchPage(reader.plain().first(), err);
     if (!page)
         return 1;
     if (!WatchPage::hasStreamMap(*page)) {
         bool failed = false;
-        if (const std::optional<YtDlpVideo> video = describe(rest[0], err, failed)) {
+        if (const std::optional<YtDlpVideo> video = describe(reader.plain().first(), err, failed)) {
             printDetails(video->details, out);
             printYtDlpStreams(*video, out);
             out.flush();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -16,7 +17,6 @@ struct YtDlpVideo;
 class WatchInfoCommand
 {
 public:
-    static QString usage();
     // Tabs, line breaks and backslashes as "\t", "\n" and "\\": one value, one line.
     static QString escaped(const QString &value);
     // Fetches the page, waiting here; nothing when it could not be loaded (the reason

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/mediaprobe.h"
 
 #include "common/appfolder.h"
-#include "common/process.h"
+#include "common/childprogram.h"
 #include "common/safefile.h"
 #include "media/conversionlist.h"
 
@@ -12,29 +13,34 @@
 
 namespace {
 constexpr int DefaultTimeLimitMs = 30000;
+constexpr int KilledWaitMs = 5000;
 } // namespace
 
-// One file on its way: its row, the runner of its current stage and that stage's limit.
+// One file on its way: its row, the program of its current stage, what that program
+// has written so far and the stage's limit.
 struct MediaProbe::Job
 {
     QString path;
     QPersistentModelIndex row;
     Stage stage = Stage::Identify;
     ProbeReport report;
-    Process *process = nullptr;
+    ChildProgram *child = nullptr;
+    QString output;
     QTimer limit;
 
-    // The runner is let go without its end being heard: from inside its own signal it
-    // may only be deleted later.
+    // The program is let go without its end being heard: from inside its own signal it
+    // may only be deleted later. One that still runs is killed at once, as nobody waits
+    // for what it would still say.
     void release()
     {
         limit.stop();
-        if (!process)
+        if (!child)
             return;
-        QObject::disconnect(process, nullptr, nullptr, nullptr);
-        process->Abort(0); // kills a player that still runs
-        process->deleteLater();
-        process = nullptr;
+        QObject::disconnect(child, nullptr, nullptr, nullptr);
+        child->kill();
+        child->waitForEnd(KilledWaitMs);
+        child->deleteLater();
+        child = nullptr;
     }
     ~Job() { release(); }
 };
@@ -100,8 +106,8 @@ void MediaProbe::startWaiting()
         Job *started = job.get();
         // A file that never ends (a pipe, a stalled network mount) must not hold a player.
         connect(&started->limit, &QTimer::timeout, this, [started] {
-            if (started->process)
-                started->process->Abort(0);
+            if (started->child)
+                started->child->kill();
         });
         m_jobs.push_back(std::move(job));
         // A pipe or a device is no file to probe: the player would wait on it for its
@@ -119,15 +125,15 @@ bool MediaProbe::run(Job &job, const CommandLine &command, Stage stage)
 {
     job.release();
     job.stage = stage;
-    job.process = NewProcess(command, this);
-    job.process->NoWait = true;
+    job.output.clear();
+    job.child = new ChildProgram(this);
     Job *target = &job;
-    connect(job.process, &Process::Finished, this, [this, target] { childFinished(target); });
-    job.process->Launch();
-    if (job.process->processId() == 0) {
-        job.process->disconnect();
-        delete job.process;
-        job.process = nullptr;
+    connect(job.child, &ChildProgram::outputReceived, this,
+            [target](const QString &text) { target->output += text; });
+    connect(job.child, &ChildProgram::finished, this, [this, target] { childFinished(target); });
+    if (!job.child->start(command)) {
+        delete job.child; // before its failure is told from the event loop
+        job.child = nullptr;
         return false;
     }
     job.limit.start();
@@ -137,8 +143,8 @@ bool MediaProbe::run(Job &job, const CommandLine &command, Stage stage)
 void MediaProbe::childFinished(Job *job)
 {
     job->limit.stop();
-    const QString output = job->process->StdOut();
-    job->release(); // called from the runner's own signal: deleted later
+    const QString output = job->output;
+    job->release(); // called from the program's own signal: deleted later
 
     if (job->stage == Stage::Identify) {
         job->report = ProbeReport::parse(output);
@@ -174,7 +180,7 @@ void MediaProbe::finishRow(const Job &job)
     m_list->setText(row, ConversionList::Start, QStringLiteral("0:00:00"));
     m_list->setText(row, ConversionList::End, report.lengthText());
     m_list->setText(row, ConversionList::Size, report.sizeText());
-    m_list->setText(row, ConversionList::Format, report.format.value_or(QString()));
+    m_list->setText(row, ConversionList::Format, report.formatText());
     m_list->setText(row, ConversionList::VideoTime, report.lengthText());
     Q_EMIT rowProbed(row);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "common/commandline.h"
@@ -11,7 +12,6 @@
 #include <vector>
 
 class ConversionList;
-class Process;
 
 // Adds files to the queue and fills each row from the player's identification lines.
 // Two players run at a time, so a machine with two cores probes twice as many files in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/previewplayer.h"
 
 #include "common/appfolder.h"
@@ -13,6 +14,7 @@ PreviewPlayer::~PreviewPlayer()
 
 bool PreviewPlayer::play(const CommandLine &command)
 {
+    m_lastCommandText = command.text();
     stop();
     auto *player = new ChildProgram(this);
     player->setWorkingFolder(AppFolder());
@@ -24,7 +26,7 @@ bool PreviewPlayer::play(const CommandLine &command)
     });
     if (!player->start(command))
         return false;
-    PlayerProcessId = qint32(player->processId());
+    m_lastStartedId = player->processId();
     m_current = player;
     return true;
 }

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 class ChildProgram;
 class CommandLine;
@@ -19,9 +21,8 @@ public:
     // Every player still running is stopped, waiting here.
     ~PreviewPlayer() override;
 
-    // Starts the command from the program's folder, hidden, without waiting; on success
-    // PlayerProcessId is the new player's id. A player that cannot start leaves
-    // PlayerProcessId as it was.
+    // Starts the command from the program's folder, hidden, without waiting. A player
+    // that cannot start leaves lastStartedId() as it was.
     bool play(const CommandLine &command);
     // The preview stops: the running player is asked to quit.
     void stop();
@@ -30,6 +31,10 @@ public:
     bool isPlaying() const;
     // The running player's id, or 0.
     qint64 processId() const;
+    // The id of the player started last, kept after it has ended; 0 before the first.
+    qint64 lastStartedId() const { return m_lastStartedId; }
+    // The command text play() was given last, whether or not it started.
+    QString lastCommandText() const { return m_lastCommandText; }
     // Stops every player, waiting for them: the program is closing.
     void stopAll();
 
@@ -39,4 +44,6 @@ Q_SIGNALS:
 
 private:
     QPointer<ChildProgram> m_current;
+    qint64 m_lastStartedId = 0;
+    QString m_lastCommandText;
 };

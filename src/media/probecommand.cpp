@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/probecommand.h"
 
+#include "common/argumentreader.h"
 #include "common/tabtext.h"
 #include "media/conversionlist.h"
 #include "media/mediaprobe.h"
@@ -8,10 +10,14 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-int ProbeCommand::run(const QStringList &files, QTextStream &out)
+int ProbeCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
+    const ArgumentReader reader(arguments);
+    if (!reader.error().isEmpty())
+        return ArgumentReader::refuse(err, reader.error());
+    const QStringList files = reader.plain();
     if (files.isEmpty())
-        return 2;
+        return ArgumentReader::refuse(err, QStringLiteral("--probe needs at least one file"));
     ConversionList list;
     MediaProbe probe(&list);
     QEventLoop loop;

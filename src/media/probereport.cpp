@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/probereport.h"
 
 #include "common/numerictext.h"
 #include "common/rounding.h"
 #include "common/timetext.h"
+#include "media/mediafacts.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -42,17 +45,22 @@ ProbeReport ProbeReport::parse(const QString &report)
 
 std::optional<qint64> ProbeReport::encoderDuration(const QString &encoderReport)
 {
-    static const QRegularExpression duration(
-        QStringLiteral("Duration: (\\d+):(\\d\\d):(\\d\\d(?:\\.\\d+)?)"));
-    const QRegularExpressionMatch m = duration.match(encoderReport);
-    if (!m.hasMatch())
+    const auto seconds = MediaFacts::parse(encoderReport).length;
+    if (!seconds || roundHalfEven(*seconds) <= 0)
         return std::nullopt;
-    const double seconds =
-        m.captured(1).toDouble() * 3600 + m.captured(2).toDouble() * 60 + m.captured(3).toDouble();
-    const qint64 whole = roundHalfEven(seconds);
-    if (whole <= 0)
-        return std::nullopt;
-    return whole;
+    return roundHalfEven(*seconds);
+}
+
+QString ProbeReport::formatText() const
+{
+    // The player's own numbers for streams that carry no four-letter code (MPEG program
+    // and transport streams, elementary streams, uncompressed AVI).
+    static const QHash<QString, QString> names = {
+        {"0x10000001", "MPEG-1"}, {"0x10000002", "MPEG-2"}, {"0x10000004", "MPEG-4"},
+        {"0x10000005", "H264"},   {"0x00000000", "RGB"},
+    };
+    const QString id = format.value_or(QString());
+    return names.value(id.toLower(), id);
 }
 
 QString ProbeReport::sizeText() const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -23,6 +24,9 @@ public:
     // The last "ID_VIDEO_FORMAT", unchanged; nothing when the key never came.
     std::optional<QString> format;
 
+    // The format as the list shows it: the player's own name, or for the numbers it gives
+    // some formats ("0x10000002") the format's name; empty when the key never came.
+    QString formatText() const;
     // "640x480"; "0x0" when neither key came.
     QString sizeText() const;
     // "0:01:23", hours never wrapped; empty when the length is unknown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>
@@ -55,7 +56,7 @@ public:
 Q_SIGNALS:
     // The clip editor is to open for the selected row (-1 when none is selected).
     void clipEditorRequested(int row);
-    // A click made this file the one the preview plays.
+    // A click chose this file: the one "Play" previews next.
     void currentFileChanged(const QString &path);
 
 private:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/loadpicturefile.h"
 
 #include "common/rounding.h"
@@ -39,28 +40,29 @@ void DrawScaledImage(QImage &canvas, const QImage &image, const QSize &size)
 }
 } // namespace
 
-QImage LoadPictureFile(const QString &fileName, qint32 &width, qint32 &height, quint32 backColor,
-                       bool retainRatio)
+LoadedPicture LoadPictureFile(const QString &fileName, qint32 width, qint32 height,
+                              quint32 backColor, bool retainRatio)
 {
+    const LoadedPicture failed{QImage(), QStringLiteral("Error loading picture ") + fileName};
     // A named pipe would hold the window until something writes into it.
     QFile file(fileName);
     if (!SafeFile::openForReading(file))
-        throw PictureLoadError(fileName);
+        return failed;
     QImageReader reader(&file, QFileInfo(fileName).suffix().toLatin1());
     reader.setAutoTransform(false);
     const QImage image = reader.read();
     if (image.isNull())
-        throw PictureLoadError(fileName);
+        return failed;
     if (width == -1 || height == -1) {
         width = image.width();
         height = image.height();
     }
     // A picture of no height cannot keep a ratio, and none can have a negative side.
     if (width < 0 || height < 0 || (retainRatio && height == 0))
-        throw PictureLoadError(fileName);
+        return failed;
     QImage canvas = CreateCanvas(width, height, backColor);
     if (canvas.isNull() && width > 0 && height > 0)
-        throw PictureLoadError(fileName); // more pixels than memory allows
+        return failed; // more pixels than memory allows
     DrawScaledImage(canvas, image, drawnSize(image.size(), width, height, retainRatio));
-    return canvas;
+    return {canvas, QString()};
 }

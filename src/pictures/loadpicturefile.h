@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "pictures/pictureloaderror.h"
+#include "pictures/loadedpicture.h"
 
-#include <QImage>
 #include <QString>
 #include <QtGlobal>
 
@@ -10,8 +10,8 @@
 // picture of width by height pixels filled with backColor (0x00BBGGRR: red in the low
 // byte), the image drawn over it at the top left with a bicubic filter and its
 // transparent parts blended onto the background. A width or height of -1 asks for the
-// image's own size, and both variables receive it. retainRatio keeps the image's shape
-// (the rest of the picture stays backColor); otherwise it is stretched over the whole
-// picture. Throws PictureLoadError for a file it cannot load or a size it cannot make.
-QImage LoadPictureFile(const QString &fileName, qint32 &width, qint32 &height, quint32 backColor,
-                       bool retainRatio);
+// image's own size. retainRatio keeps the image's shape (the rest of the picture stays
+// backColor); otherwise it is stretched over the whole picture. A file it cannot load or
+// a size it cannot make gives no picture but the reason.
+LoadedPicture LoadPictureFile(const QString &fileName, qint32 width, qint32 height,
+                              quint32 backColor, bool retainRatio);

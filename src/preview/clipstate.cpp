@@ -1,11 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "preview/clipstate.h"
 
+#include "media/conversionlist.h"
 #include "media/watermarktext.h"
 
-ClipState &ClipState::instance()
+ClipState ClipState::fromRow(const ConversionList &list, int row)
 {
-    static ClipState state;
-    return state;
+    ClipState clip;
+    clip.ClipFile = list.text(row, ConversionList::FileName);
+    clip.ClipStart = list.text(row, ConversionList::Start);
+    clip.ClipEnd = list.text(row, ConversionList::End);
+    clip.ClipVideoTime = list.text(row, ConversionList::VideoTime);
+    clip.readWatermark(list.text(row, ConversionList::Watermark));
+    return clip;
 }
 
 QString ClipState::watermarkText(const QString &image, const QString &place)

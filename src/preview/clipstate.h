@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
 
-// What carries a queue row into the clip and watermark editor and back: set when the
-// editor opens, read by its load step and its preview panel.
+class ConversionList;
+
+// What carries a queue row into the clip and watermark editor and back: taken from the
+// row when the editor opens, read by its load step and its preview panel.
 struct ClipState
 {
     QString ClipFile;       // the row's input path; emptied when the editor closes
@@ -13,7 +16,7 @@ struct ClipState
     QString WatermarkImage; // path of the chosen picture; empty for none
     QString WatermarkPlace; // place name read from the row's Watermark column
 
-    static ClipState &instance();
+    static ClipState fromRow(const ConversionList &list, int row);
 
     // The Watermark column's text: "image;" + picture + ";area;" + place.
     static QString watermarkText(const QString &image, const QString &place);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "preview/form2.h"
 
 #include "common/appfolder.h"
@@ -7,10 +8,8 @@
 #include "media/conversionlist.h"
 #include "media/previewplayer.h"
 #include "pictures/loadpicturefile.h"
-#include "preview/clipstate.h"
 #include "preview/picturebox.h"
 #include "preview/previewpanel.h"
-#include "preview/previewstate.h"
 #include "preview/rangetool.h"
 
 #include <QCheckBox>
@@ -69,14 +68,6 @@ bool Form2::prepareFor(const ConversionList &list, int row, PreviewPlayer *playe
     if (list.count() == 0 || row < 0 || row >= list.count())
         return false;
     player->stop();
-    ClipState &clip = ClipState::instance();
-    clip.ClipFile = list.text(row, ConversionList::FileName);
-    clip.ClipStart = list.text(row, ConversionList::Start);
-    clip.ClipEnd = list.text(row, ConversionList::End);
-    clip.ClipVideoTime = list.text(row, ConversionList::VideoTime);
-    clip.readWatermark(list.text(row, ConversionList::Watermark));
-    PreviewState::instance().PreviewElapsed = 0;
-    PreviewState::instance().PreviewTotal = 0;
     return true;
 }
 
@@ -89,8 +80,9 @@ int Form2::openFor(ConversionList &list, int row, PreviewPlayer *player, QWidget
 }
 
 Form2::Form2(ConversionList &list, int row, PreviewPlayer *player, QWidget *parent)
-    : QDialog(parent), m_list(list), m_row(row), Text1(new QLineEdit(this)),
-      Text2(new QLineEdit(this)), Text3(new QLineEdit(this)), RangeTool1(new RangeTool(this)),
+    : QDialog(parent), m_list(list), m_row(row), m_clip(ClipState::fromRow(list, row)),
+      Text1(new QLineEdit(this)), Text2(new QLineEdit(this)), Text3(new QLineEdit(this)),
+      RangeTool1(new RangeTool(this)),
       Check1(new QCheckBox(QStringLiteral("Enable WaterMark"), this)), Combo1(new QComboBox(this)),
       Image1(new PictureBox(this)), Image3(new PictureBox(this)), m_player(player),
       m_preview(new PreviewPanel(PreviewPanel::Role::Editor, player, this))
@@ -205,27 +197,24 @@ void Form2::load()
     thumbs.setColor(QPalette::Dark, QColor(0x7f, 0x8e, 0xa6));
     thumbs.setColor(QPalette::Shadow, QColor(0x3d, 0x4a, 0x5e));
     RangeTool1->setPalette(thumbs);
-    const ClipState &clip = ClipState::instance();
-    m_preview->setFile(clip.ClipFile, clip.ClipVideoTime);
-    Text1->setText(clip.ClipStart);
-    Text2->setText(clip.ClipEnd);
+    m_preview->setFile(m_clip.ClipFile, m_clip.ClipVideoTime);
+    Text1->setText(m_clip.ClipStart);
+    Text2->setText(m_clip.ClipEnd);
     updateClipTime();
 
-    const int total = toInt(TimeText::secondsOrZero(clip.ClipVideoTime));
-    PreviewState::instance().PreviewElapsed = 0;
-    PreviewState::instance().PreviewTotal = total;
+    const int total = toInt(TimeText::secondsOrZero(m_clip.ClipVideoTime));
     RangeTool1->setMax(total);
     RangeTool1->setMin(0);
-    if (const auto end = TimeText::seconds(clip.ClipEnd))
+    if (const auto end = TimeText::seconds(m_clip.ClipEnd))
         RangeTool1->setUpperValue(toInt(*end));
-    if (const auto start = TimeText::seconds(clip.ClipStart))
+    if (const auto start = TimeText::seconds(m_clip.ClipStart))
         RangeTool1->setLowerValue(toInt(*start));
 
-    setWindowTitle(QStringLiteral("Clip Time") + QStringLiteral("  -  ") + clip.ClipFile);
+    setWindowTitle(QStringLiteral("Clip Time") + QStringLiteral("  -  ") + m_clip.ClipFile);
     showPlaceholder();
-    if (!clip.WatermarkImage.isEmpty()) {
-        showPicture(clip.WatermarkImage);
-        Combo1->setCurrentText(clip.WatermarkPlace);
+    if (!m_clip.WatermarkImage.isEmpty()) {
+        showPicture(m_clip.WatermarkImage);
+        Combo1->setCurrentText(m_clip.WatermarkPlace);
         Check1->setChecked(true);
     }
 }
@@ -252,15 +241,11 @@ void Form2::showPlaceholder()
 
 bool Form2::showPicture(const QString &fileName)
 {
-    qint32 width = -1;
-    qint32 height = -1;
-    try {
-        const QImage picture = LoadPictureFile(
-            fileName, width, height, colourCode(palette().color(QPalette::Window)), false);
-        Image1->setPixmap(QPixmap::fromImage(picture));
-    } catch (const PictureLoadError &) {
+    const LoadedPicture loaded =
+        LoadPictureFile(fileName, -1, -1, colourCode(palette().color(QPalette::Window)), false);
+    if (!loaded.ok())
         return false;
-    }
+    Image1->setPixmap(QPixmap::fromImage(loaded.picture));
     return true;
 }
 
@@ -284,13 +269,13 @@ void Form2::chooseImage()
     }
     if (!showPicture(fileName))
         return;
-    ClipState::instance().WatermarkImage = fileName;
+    m_clip.WatermarkImage = fileName;
 }
 
 void Form2::removeImage()
 {
     showPlaceholder();
-    ClipState::instance().WatermarkImage.clear();
+    m_clip.WatermarkImage.clear();
 }
 
 void Form2::accept()
@@ -305,7 +290,7 @@ void Form2::accept()
     }
     m_list.setText(m_row, ConversionList::Start, Text1->text());
     m_list.setText(m_row, ConversionList::End, Text2->text());
-    const QString &image = ClipState::instance().WatermarkImage;
+    const QString &image = m_clip.WatermarkImage;
     m_list.setText(m_row, ConversionList::Watermark,
                    Check1->isChecked() && !image.isEmpty()
                        ? ClipState::watermarkText(image, Combo1->currentText())
@@ -317,6 +302,6 @@ void Form2::done(int result)
 {
     // No preview started here goes on behind the closed editor.
     m_preview->stopPreview();
-    ClipState::instance().ClipFile.clear();
+    m_clip.ClipFile.clear();
     QDialog::done(result);
 }

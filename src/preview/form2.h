@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "preview/clipstate.h"
 
 #include <QDialog>
 
@@ -20,18 +23,20 @@ class Form2 : public QDialog
 
 public:
     // Opens the editor, modal, for a row of the queue: the opening steps (stop the
-    // preview, fill ClipState from the row), then the dialog. Returns the dialog's result;
-    // an empty list (or no such row) opens nothing and gives Rejected.
+    // preview), then the dialog. Returns the dialog's result; an empty list (or no such
+    // row) opens nothing and gives Rejected.
     static int openFor(ConversionList &list, int row, PreviewPlayer *player,
                        QWidget *parent = nullptr);
     // The opening steps alone; false when there is nothing to open.
     static bool prepareFor(const ConversionList &list, int row, PreviewPlayer *player);
 
-    // The editor for a row whose values are already in ClipState; its preview steers the
+    // The editor for a row of the list, after the opening steps; its preview steers the
     // program's player.
     Form2(ConversionList &list, int row, PreviewPlayer *player, QWidget *parent = nullptr);
 
     PreviewPanel *preview() const { return m_preview; }
+    // The row's values as the editor holds them now.
+    const ClipState &clip() const { return m_clip; }
 
     void accept() override;
     void done(int result) override;
@@ -53,6 +58,7 @@ private:
 
     ConversionList &m_list;
     int m_row;
+    ClipState m_clip;
     QLineEdit *Text1; // "Start Time"
     QLineEdit *Text2; // "End Time"
     QLineEdit *Text3; // "Clip Time"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "preview/previewpanel.h"
 
 #include "common/processwindows.h"
@@ -6,7 +7,6 @@
 #include "media/conversionlist.h"
 #include "media/previewplayer.h"
 #include "media/previewsurface.h"
-#include "preview/previewstate.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -98,13 +98,14 @@ void PreviewPanel::setFile(const QString &file, const QString &videoTime)
 {
     m_file = file;
     m_videoTime = videoTime;
+    m_elapsed = 0;
+    m_total = secondsOf(videoTime);
 }
 
 void PreviewPanel::startPlayer(std::optional<qint32> start, PlayerCommand::Blanks blanks)
 {
     const CommandLine command =
         PlayerCommand::build(m_file, qint64(m_surface->winId()), start, blanks);
-    PreviewState::instance().PlayerCommandLine = command.text();
     if (m_player->play(command))
         m_surface->playerStarted();
 }
@@ -112,9 +113,8 @@ void PreviewPanel::startPlayer(std::optional<qint32> start, PlayerCommand::Blank
 void PreviewPanel::startPlaying(const QString &videoTime)
 {
     SkinLabel10->setText(QStringLiteral("Total time:") + videoTime);
-    PreviewState &state = PreviewState::instance();
-    state.PreviewElapsed = 0;
-    state.PreviewTotal = secondsOf(videoTime);
+    m_elapsed = 0;
+    m_total = secondsOf(videoTime);
     Timer1->start();
 }
 
@@ -122,7 +122,6 @@ void PreviewPanel::playRow(const ConversionList &list, int row)
 {
     if (list.count() == 0 || row < 0 || row >= list.count())
         return;
-    PreviewState::instance().CurrentPreviewFile = list.text(row, ConversionList::FileName);
     setFile(list.text(row, ConversionList::FileName), list.text(row, ConversionList::VideoTime));
     startPlayer(std::nullopt, PlayerCommand::Blanks::Vo3Vf2);
     startPlaying(m_videoTime);
@@ -146,7 +145,7 @@ void PreviewPanel::pause()
 void PreviewPanel::stop()
 {
     m_player->stop();
-    PreviewState::instance().PreviewElapsed = 0;
+    m_elapsed = 0;
     Timer1->stop();
     LblCurTime->clear();
 }
@@ -165,28 +164,25 @@ void PreviewPanel::firstFrame()
 {
     startPlayer(std::nullopt, m_role == Role::Main ? PlayerCommand::Blanks::Vo4Vf1
                                                    : PlayerCommand::Blanks::Vo4Vf2);
-    PreviewState::instance().PreviewElapsed = 0;
+    m_elapsed = 0;
     Timer1->start();
 }
 
 void PreviewPanel::lastFrames()
 {
-    PreviewState &state = PreviewState::instance();
-    startPlayer(state.PreviewTotal, m_role == Role::Main ? PlayerCommand::Blanks::Vo3Vf2
-                                                         : PlayerCommand::Blanks::Vo3Vf3);
-    state.PreviewElapsed = state.PreviewTotal;
+    startPlayer(m_total, m_role == Role::Main ? PlayerCommand::Blanks::Vo3Vf2
+                                              : PlayerCommand::Blanks::Vo3Vf3);
+    m_elapsed = m_total;
     Timer1->start();
 }
 
 void PreviewPanel::seek()
 {
-    PreviewState &state = PreviewState::instance();
-    state.PreviewElapsed =
-        qint32(roundHalfEven(double(qint64(state.PreviewTotal) * m_slider->value()) / 100));
-    LblCurTime->setText(TimeText::clock(state.PreviewElapsed));
-    if (state.PreviewElapsed < state.PreviewTotal) {
-        startPlayer(state.PreviewElapsed, m_role == Role::Main ? PlayerCommand::Blanks::Vo4Vf2
-                                                               : PlayerCommand::Blanks::Vo3Vf3);
+    m_elapsed = qint32(roundHalfEven(double(qint64(m_total) * m_slider->value()) / 100));
+    LblCurTime->setText(TimeText::clock(m_elapsed));
+    if (m_elapsed < m_total) {
+        startPlayer(m_elapsed, m_role == Role::Main ? PlayerCommand::Blanks::Vo4Vf2
+                                                    : PlayerCommand::Blanks::Vo3Vf3);
     } else {
         Timer1->stop();
     }
@@ -194,17 +190,15 @@ void PreviewPanel::seek()
 
 void PreviewPanel::tick()
 {
-    PreviewState &state = PreviewState::instance();
-    state.PreviewElapsed += 1;
-    if (state.PreviewTotal != 0) {
-        const qint64 percent =
-            roundHalfEven(double(state.PreviewElapsed) / state.PreviewTotal * 100);
+    m_elapsed += 1;
+    if (m_total != 0) {
+        const qint64 percent = roundHalfEven(double(m_elapsed) / m_total * 100);
         // Past the end (after "Last Frames") the slider stays where it is.
         if (percent >= m_slider->minimum() && percent <= m_slider->maximum())
             m_slider->setValue(int(percent));
     }
-    LblCurTime->setText(TimeText::clock(state.PreviewElapsed));
-    if (state.PreviewElapsed >= state.PreviewTotal)
+    LblCurTime->setText(TimeText::clock(m_elapsed));
+    if (m_elapsed >= m_total)
         Timer1->stop();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "media/playercommand.h"
@@ -16,8 +17,8 @@ class QTimer;
 
 // The preview: the player program draws into the black surface, the buttons steer it
 // with keys, and the labels show a local one-second count of the position. The main
-// window and the clip editor each have one; both steer the program's one player and
-// share PreviewState.
+// window and the clip editor each have one, each with its own count; both steer the
+// program's one player.
 class PreviewPanel : public QWidget
 {
     Q_OBJECT
@@ -35,9 +36,12 @@ public:
     QTimer *timer() const { return Timer1; }
     PreviewPlayer *player() const { return m_player; }
 
-    // The file the panel plays and its length as a time text.
+    // The file the panel plays and its length as a time text; the count starts over.
     void setFile(const QString &file, const QString &videoTime);
     QString file() const { return m_file; }
+    // The position shown and the file's length, in whole seconds.
+    qint32 elapsed() const { return m_elapsed; }
+    qint32 total() const { return m_total; }
 
     // "Play" of the main window for a row of the queue; an empty list does nothing.
     void playRow(const ConversionList &list, int row);
@@ -73,6 +77,8 @@ private:
     PreviewPlayer *m_player;
     QString m_file;
     QString m_videoTime;
+    qint32 m_elapsed = 0;      // PreviewElapsed
+    qint32 m_total = 0;        // PreviewTotal
     PreviewSurface *m_surface; // Text2 in the main window, Text4 in the editor
     QSlider *m_slider;         // Slider1 in the main window, Slider3 in the editor
     QLabel *LblCurTime;

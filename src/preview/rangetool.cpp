@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "preview/rangetool.h"
 
 #include "common/rounding.h"
@@ -48,14 +49,12 @@ void RangeTool::setBorderStyle(int style)
 {
     m_borderStyle = style;
     update();
-    Q_EMIT propertyChanged(QStringLiteral("BorderStyle"));
 }
 
 void RangeTool::setColor(quint32 color)
 {
     m_color = color;
     updateBarColour();
-    Q_EMIT propertyChanged(QStringLiteral("Color"));
 }
 
 QColor RangeTool::fillColor() const
@@ -118,7 +117,6 @@ void RangeTool::setMin(int value)
         m_max = m_min;
     clampValues();
     UpdatePosition();
-    Q_EMIT propertyChanged(QStringLiteral("Min"));
 }
 
 void RangeTool::setMax(int value)
@@ -128,7 +126,6 @@ void RangeTool::setMax(int value)
         m_min = m_max;
     clampValues();
     UpdatePosition();
-    Q_EMIT propertyChanged(QStringLiteral("Max"));
 }
 
 void RangeTool::setUpperValue(int value)
@@ -137,7 +134,6 @@ void RangeTool::setUpperValue(int value)
     if (m_lowerValue > m_upperValue)
         m_lowerValue = m_upperValue;
     UpdatePosition();
-    Q_EMIT propertyChanged(QStringLiteral("UpperValue"));
 }
 
 void RangeTool::setLowerValue(int value)
@@ -146,13 +142,11 @@ void RangeTool::setLowerValue(int value)
     if (m_upperValue < m_lowerValue)
         m_upperValue = m_lowerValue;
     UpdatePosition();
-    Q_EMIT propertyChanged(QStringLiteral("LowerValue"));
 }
 
 void RangeTool::setLowerLocked(bool locked)
 {
     m_lowerLocked = locked;
-    Q_EMIT propertyChanged(QStringLiteral("LowerLocked"));
     picBottom->setCursor(locked ? QCursor(Qt::ArrowCursor) : handCursor());
     picBottom->update();
 }
@@ -160,7 +154,6 @@ void RangeTool::setLowerLocked(bool locked)
 void RangeTool::setUpperLocked(bool locked)
 {
     m_upperLocked = locked;
-    Q_EMIT propertyChanged(QStringLiteral("UpperLocked"));
     picTop->setCursor(locked ? QCursor(Qt::ArrowCursor) : handCursor());
     picTop->update();
 }
@@ -169,67 +162,18 @@ void RangeTool::setLowerVisible(bool visible)
 {
     picBottom->setVisible(visible);
     m_lowerVisible = visible;
-    Q_EMIT propertyChanged(QStringLiteral("LowerVisible"));
 }
 
 void RangeTool::setUpperVisible(bool visible)
 {
     picTop->setVisible(visible);
     m_upperVisible = visible;
-    Q_EMIT propertyChanged(QStringLiteral("UpperVisible"));
 }
 
 void RangeTool::updateCursors()
 {
     picTop->setCursor(m_upperLocked ? QCursor(Qt::ArrowCursor) : handCursor());
     picBottom->setCursor(m_lowerLocked ? QCursor(Qt::ArrowCursor) : handCursor());
-}
-
-QList<RangeTool::Entry> RangeTool::persistedEntries() const
-{
-    return {{QStringLiteral("Min"), m_min, 0},
-            {QStringLiteral("Max"), m_max, 100},
-            {QStringLiteral("LowerValue"), m_lowerValue, 25},
-            {QStringLiteral("UpperValue"), m_upperValue, 75},
-            {QStringLiteral("Color"), m_color, ActiveCaptionColor},
-            {QStringLiteral("LowerVisible"), m_lowerVisible, true},
-            {QStringLiteral("UpperVisible"), m_upperVisible, true},
-            {QStringLiteral("LowerLocked"), m_lowerLocked, false},
-            {QStringLiteral("UpperLocked"), m_upperLocked, false},
-            {QStringLiteral("BorderStyle"), m_borderStyle, 4}};
-}
-
-QVariantMap RangeTool::saveProperties() const
-{
-    QVariantMap bag;
-    for (const Entry &entry : persistedEntries()) {
-        if (entry.value != entry.defaultValue)
-            bag.insert(entry.name, entry.value);
-    }
-    return bag;
-}
-
-void RangeTool::loadProperties(const QVariantMap &bag)
-{
-    const auto read = [&bag](const char *name, const QVariant &fallback) {
-        return bag.value(QLatin1String(name), fallback);
-    };
-    m_min = read("Min", 0).toInt();
-    m_max = read("Max", 100).toInt();
-    m_lowerValue = read("LowerValue", 25).toInt();
-    m_upperValue = read("UpperValue", 75).toInt();
-    m_color = read("Color", ActiveCaptionColor).toUInt();
-    m_lowerVisible = read("LowerVisible", true).toBool();
-    m_upperVisible = read("UpperVisible", true).toBool();
-    m_lowerLocked = read("LowerLocked", false).toBool();
-    m_upperLocked = read("UpperLocked", false).toBool();
-    m_borderStyle = read("BorderStyle", 4).toInt();
-    picBottom->setVisible(m_lowerVisible);
-    picTop->setVisible(m_upperVisible);
-    updateCursors();
-    updateBarColour();
-    UpdatePosition();
-    update();
 }
 
 RangeTool::Look RangeTool::lookOf(const RangeThumb *thumb) const
@@ -286,7 +230,6 @@ void RangeTool::dragLower(int position)
     m_upperValue = qMax(value, m_savedOther);
     UpdatePosition();
     Q_EMIT Scroll();
-    Q_EMIT propertyChanged(QStringLiteral("LowerValue"));
 }
 
 void RangeTool::dragUpper(int position)
@@ -298,7 +241,6 @@ void RangeTool::dragUpper(int position)
     m_lowerValue = qMin(value, m_savedOther);
     UpdatePosition();
     Q_EMIT Scroll();
-    Q_EMIT propertyChanged(QStringLiteral("UpperValue"));
 }
 
 void RangeTool::releaseThumb(RangeThumb *thumb)
@@ -308,7 +250,6 @@ void RangeTool::releaseThumb(RangeThumb *thumb)
     UpdatePosition();
     thumb->update();
     Q_EMIT Change();
-    Q_EMIT propertyChanged(lower ? QStringLiteral("LowerValue") : QStringLiteral("UpperValue"));
 }
 
 void RangeTool::resizeEvent(QResizeEvent *)
@@ -323,7 +264,6 @@ void RangeTool::resizeEvent(QResizeEvent *)
 void RangeTool::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange) {
-        Q_EMIT propertyChanged(QStringLiteral("Enabled"));
         picTop->update();
         picBottom->update();
         update();

@@ -1,10 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QColor>
-#include <QList>
-#include <QString>
-#include <QVariant>
-#include <QVariantMap>
 #include <QWidget>
 
 class RangeThumb;
@@ -32,14 +29,6 @@ public:
     static constexpr quint32 ActiveCaptionColor = 0x80000002u;
     static constexpr int ThumbSize = 15;
     static constexpr int MinimumSide = 40;
-
-    // One persisted entry: its name, current value and default.
-    struct Entry
-    {
-        QString name;
-        QVariant value;
-        QVariant defaultValue;
-    };
 
     explicit RangeTool(QWidget *parent = nullptr);
 
@@ -74,13 +63,6 @@ public:
     bool UpperVisible() const { return m_upperVisible; }
     void setUpperVisible(bool visible);
 
-    // The persisted entries in the order they are written and read.
-    QList<Entry> persistedEntries() const;
-    // The entries that differ from their defaults.
-    QVariantMap saveProperties() const;
-    // Missing entries load as their defaults; stored values are taken without clamping.
-    void loadProperties(const QVariantMap &bag);
-
     // The pointing hand shown over an unlocked thumb: 32 by 32, hot spot at (5, 0).
     static QCursor handCursor();
 
@@ -91,8 +73,6 @@ Q_SIGNALS:
     void Change();
     // A dragged thumb moved; the values are already updated.
     void Scroll();
-    // A persisted property changed, so a host that stores them can save it.
-    void propertyChanged(const QString &name);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

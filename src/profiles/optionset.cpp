@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "profiles/optionset.h"
 
 // Internal ids: 0 for a group heading, group index + 1 for the rows of that group.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "profiles/profileoptions.h"
 
 #include "profiles/optionnames.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files the build lays out beside the program: the help file, the skin and the
 // pictures, checked as the program will meet them.
 

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandlinemode.h"
 #include "common/programfolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,4 +64,51 @@ TEST(Startup, ArgumentsWithoutAModeAreFilesForTheQueue)
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.errors.contains("display")) << run.errors.toStdString();
     EXPECT_FALSE(run.errors.contains("unknown")) << run.errors.toStdString();
+}
+
+TEST(Startup, EveryModeRefusesWhatItCannotUseInOneLineAndExitsTwo)
+{
+    const QList<QStringList> refused = {{"--nonsense"},
+                                        {"--probe"},
+                                        {"--probe", "-x.avi"},
+                                        {"--list-profiles", "extra"},
+                                        {"--list-capture-devices", "--all"},
+                                        {"--convert", "--profile"},
+                                        {"--watch-info", "a", "b"},
+                                        {"--download", "--output"},
+                                        {"--capture", "--seconds", "0", "x.avi"}};
+    for (const QStringList &arguments : refused) {
+        const ProgramRun run = startWith(QProcessEnvironment::systemEnvironment(), arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.errors.startsWith("klevar: ")) << run.errors.toStdString();
+    }
+}
+
+TEST(Startup, EveryModeIsInTheHelpAndTheManualPage)
+{
+    QFile file(QStringLiteral(KLEVAR_SOURCE_FOLDER) + "/packaging/klevar.1");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll());
+    const QString modesSection = page.section(".SH MODES", 1).section("\n.SH ", 0, 0);
+    ASSERT_FALSE(modesSection.isEmpty());
+    const QString help = CommandLineMode::helpText();
+    QStringList tableNames;
+    for (const CommandLineMode::Mode &mode : CommandLineMode::modes()) {
+        const QString name = QString::fromLatin1(mode.name);
+        tableNames << name;
+        EXPECT_TRUE(help.contains(QString::fromLatin1(mode.usage))) << mode.name;
+        const QString escaped = QString(name).replace("-", "\\-");
+        EXPECT_TRUE(page.contains(".B klevar " + escaped)) << mode.name << " in the synopsis";
+        EXPECT_TRUE(QRegularExpression("\\n\\.TP\\n\\.B[RI]? " +
+                                       QRegularExpression::escape(escaped) + "\\b")
+                        .match(modesSection)
+                        .hasMatch())
+            << mode.name << " under MODES";
+    }
+    // Nor does the page describe a mode the program does not have.
+    const QRegularExpression entry("\\n\\.TP\\n\\.B[RI]? ((?:\\\\-)+[a-z\\\\-]+)");
+    for (const QRegularExpressionMatch &m : entry.globalMatch(modesSection)) {
+        const QString name = QString(m.captured(1)).replace("\\-", "-");
+        EXPECT_TRUE(tableNames.contains(name)) << name.toStdString();
+    }
 }

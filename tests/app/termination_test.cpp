@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/form1.h"
 #include "app/windowtermination.h"
 #include "common/childprogram.h"
 #include "common/mediafixtures.h"
-#include "common/processwindows.h"
 #include "common/programfolder.h"
 #include "convert/conversionrun.h"
 #include "media/conversionlist.h"
@@ -81,8 +81,9 @@ TEST_F(Termination, DuringAConversionWithADialogOpen)
     m_window.profileChooser()->setCurrentIndex(mp4);
     Q_EMIT m_window.profileChooser()->activated(mp4);
     m_window.conversionRun()->start();
-    ASSERT_TRUE(QTest::qWaitFor([] { return EncoderProcessId != 0; }, 10000));
-    const qint64 encoder = EncoderProcessId;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return m_window.conversionRun()->encoderProcessId() != 0; }, 10000));
+    const qint64 encoder = m_window.conversionRun()->encoderProcessId();
     // A modal dialog waits in a loop of its own; the signal must not wait for it.
     QDialog dialog(&m_window);
     QTimer::singleShot(200, [] { ::kill(::getpid(), SIGTERM); });

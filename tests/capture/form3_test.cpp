@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/form3.h"
 #include "common/fakedesktop.h"
 #include "fakecapturecontrol.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/capturepreviewframe.h"
 #include "capture/encodercapturecontrol.h"
 #include "capture/form3.h"

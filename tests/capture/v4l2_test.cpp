@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/cameracontrols.h"
 #include "capture/encodercapturecontrol.h"
 #include "capture/videodevices.h"

@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/childprogram.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -141,4 +145,51 @@ TEST(ChildProgram, DestroyingOrStoppingAllWaitsAndLeavesNothing)
         EXPECT_EQ(ChildProgram::find(second), &b);
     }
     EXPECT_FALSE(processExists(second));
+}
+
+TEST(ChildProgram, LargeOutputArrivesWholeInOrderUpToTheLastByte)
+{
+    // About 1.3 MiB, far more than a pipe holds: the child stalls unless it is drained.
+    // Standard error is merged in the order written, and what is written just before the
+    // end, without a line break, is not lost.
+    ChildProgram child;
+    QString output;
+    QObject::connect(&child, &ChildProgram::outputReceived,
+                     [&](const QString &text) { output += text; });
+    QSignalSpy finished(&child, &ChildProgram::finished);
+    child.start(
+        QStringLiteral("/bin/sh"),
+        shell(QStringLiteral(
+            "i=0; while [ $i -lt 25000 ]; do echo \"out $i ..............................\"; "
+            "echo \"err $i\" >&2; i=$((i+1)); done; printf '\\303\\274-END'; exit 7")));
+    ASSERT_TRUE(finished.wait(60000));
+    EXPECT_GT(output.size(), 1024 * 1024);
+    EXPECT_TRUE(output.endsWith(QString::fromUtf8("\nü-END")));
+    const QStringList lines = output.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 50001);
+    for (int i = 0; i < 25000; ++i) {
+        ASSERT_EQ(lines[2 * i], QStringLiteral("out %1 ..............................").arg(i));
+        ASSERT_EQ(lines[2 * i + 1], QStringLiteral("err %1").arg(i));
+    }
+    EXPECT_EQ(child.exitCode(), 7);
+}
+
+TEST(ChildProgram, ACommandRunsAsItsArgumentListWithoutAShell)
+{
+    // A program folder with a blank and an argument full of shell syntax: what runs is
+    // the argument list, never a shell's reading of the text.
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("my programs"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/bin/echo"), folder + QStringLiteral("/echo it")));
+    CommandLine command;
+    command.addBare(folder + QStringLiteral("/echo it")).addText(QStringLiteral(" -n "));
+    command.addQuoted(QStringLiteral("a $(touch x); 'b' \"c\""));
+    ChildProgram child;
+    child.setWorkingFolder(dir.path());
+    QSignalSpy finished(&child, &ChildProgram::finished);
+    ASSERT_TRUE(child.start(command));
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(child.tail(), QStringList({"a $(touch x); 'b' \"c\""}));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("x"))));
 }

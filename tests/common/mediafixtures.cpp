@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/mediafixtures.h"
 
 #include "common/programfolder.h"
@@ -77,16 +78,40 @@ bool MediaFixtures::hasStream(const QString &path, const QString &kind)
 
 QString MediaFixtures::videoShape(const QString &path)
 {
+    const QMap<QString, QString> f = videoFacts(path);
+    if (!f.contains("width"))
+        return {};
+    return QStringLiteral("%1x%2, SAR %3, DAR %4")
+        .arg(f["width"], f["height"], f["sample_aspect_ratio"], f["display_aspect_ratio"]);
+}
+
+QMap<QString, QString> MediaFixtures::videoFacts(const QString &path)
+{
     QProcess p;
     p.start(QStandardPaths::findExecutable(QStringLiteral("ffprobe")),
-            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
-             QStringLiteral("v:0"), QStringLiteral("-show_entries"),
-             QStringLiteral("stream=width,height,sample_aspect_ratio,display_aspect_ratio"),
-             QStringLiteral("-of"), QStringLiteral("csv=p=0"), path});
+            {"-v", "error", "-select_streams", "v:0", "-show_entries",
+             "stream=width,height,sample_aspect_ratio,display_aspect_ratio,pix_fmt,color_transfer,"
+             "color_primaries,field_order,avg_frame_rate:format=duration",
+             "-of", "default=noprint_wrappers=1", path});
     p.waitForFinished(30000);
-    const QStringList f =
-        QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(QLatin1Char(','));
-    if (f.size() < 4)
-        return {};
-    return QStringLiteral("%1x%2, SAR %3, DAR %4").arg(f[0], f[1], f[2], f[3]);
+    QMap<QString, QString> facts;
+    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+    for (const QString &line : lines) {
+        const qsizetype is = line.indexOf('=');
+        if (is > 0)
+            facts.insert(line.left(is), line.mid(is + 1).trimmed());
+    }
+    return facts;
+}
+
+int MediaFixtures::combedFrames(const QString &path)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(encoder(), {"-hide_banner", "-i", path, "-vf", "idet", "-an", "-f", "null", "-"});
+    p.waitForFinished(60000);
+    static const QRegularExpression counts(
+        QStringLiteral("Multi frame detection: TFF:\\s*(\\d+) BFF:\\s*(\\d+)"));
+    const auto m = counts.match(QString::fromLocal8Bit(p.readAll()));
+    return m.hasMatch() ? m.captured(1).toInt() + m.captured(2).toInt() : -1;
 }

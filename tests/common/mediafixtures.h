@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +11,7 @@ class MediaFixtures
 public:
     struct Clip
     {
-        int seconds = 3;
+        double seconds = 3; // a fraction as well: real files seldom last whole seconds
         QString size = QStringLiteral("320x240");
         bool video = true;
         bool audio = true;
@@ -29,4 +31,9 @@ public:
     // "width x height, SAR a:b, DAR c:d" of the first video stream as the encoder's
     // probe reads it; empty when there is none.
     static QString videoShape(const QString &path);
+    // What ffprobe says of the first video stream ("pix_fmt" -> "yuv420p", "field_order",
+    // "color_transfer", ...) and of the file ("duration").
+    static QMap<QString, QString> videoFacts(const QString &path);
+    // Frames the encoder's interlace detector finds combed; -1 when it cannot read the file.
+    static int combedFrames(const QString &path);
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/programfolder.h"
 #include "common/programplaces.h"
 #include "settings/settings.h"

@@ -1,5 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/mediafixtures.h"
-#include "common/processwindows.h"
 #include "convert/encodercommand.h"
 #include "convert/encoderfragments.h"
 #include "media/previewplayer.h"
@@ -53,7 +53,7 @@ TEST_F(RunFixture, ThreeRowsConvertWithTheTotalProgressSteps)
     EXPECT_EQ(calls[1].text, "Conversion completed!");
     EXPECT_EQ(calls[1].icon, Icon::Information);
     EXPECT_EQ(calls[2].text, m_out.path());
-    EXPECT_EQ(EncoderProcessId, 0);
+    EXPECT_EQ(m_run->encoderProcessId(), 0);
 
     // A new run starts afresh and the "_New" rule keeps the first outputs.
     FakeDesktop::current().reset();
@@ -125,7 +125,7 @@ TEST_F(RunFixture, CancelDuringTheSecondOfThreeRows)
     QObject::connect(m_run.get(), &ConversionRun::rowStarted, [&](int row) {
         if (row == 1)
             QTimer::singleShot(1000, [&] {
-                encoder = EncoderProcessId;
+                encoder = m_run->encoderProcessId();
                 m_run->cancel();
             });
     });
@@ -156,8 +156,8 @@ TEST_F(RunFixture, AnEncoderThatIgnoresQIsTerminated)
     useFakeEncoder();
     addRow(clip("stubborn.avi"));
     m_run->start();
-    ASSERT_TRUE(QTest::qWaitFor([] { return EncoderProcessId != 0; }, 5000));
-    const qint64 encoder = EncoderProcessId;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_run->encoderProcessId() != 0; }, 5000));
+    const qint64 encoder = m_run->encoderProcessId();
     QElapsedTimer clock;
     clock.start();
     m_run->cancel();
@@ -174,8 +174,8 @@ TEST_F(RunFixture, StopLeavesNoEncoderRunning)
     addRow(clip("two.avi"));
     QSignalSpy ended(m_run.get(), &ConversionRun::finished);
     m_run->start();
-    ASSERT_TRUE(QTest::qWaitFor([] { return EncoderProcessId != 0; }, 5000));
-    const qint64 encoder = EncoderProcessId;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_run->encoderProcessId() != 0; }, 5000));
+    const qint64 encoder = m_run->encoderProcessId();
     m_run->stop();
     EXPECT_FALSE(processRuns(encoder));
     EXPECT_EQ(m_outcomes, QList<Outcome>({Outcome::Stopped}));
@@ -297,7 +297,7 @@ TEST_F(RunFixture, WaitingForTheEncoderCostsAlmostNoTime)
     addRow(clip("stubborn.avi"));
     QSignalSpy ended(m_run.get(), &ConversionRun::finished);
     m_run->start();
-    ASSERT_TRUE(QTest::qWaitFor([] { return EncoderProcessId != 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_run->encoderProcessId() != 0; }, 5000));
     const auto cpu = [] {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);

@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/appfolder.h"
+#include "convert/encodercapabilities.h"
 #include "convert/encodercommand.h"
 #include "convert/encoderfragments.h"
+#include "convert/runarguments.h"
 #include "convertoptions.h"
+#include "media/mediafacts.h"
 
 #include <QDir>
 #include <QFile>
@@ -308,4 +312,18 @@ TEST(OutputPath, ExistingFilesGetNewAddedOrAreOverwritten)
     EXPECT_EQ(EncoderFragments::outputPath(folder, in, ".mp4", false), folder + "/a.mp4");
     // Other extensions do not count.
     EXPECT_EQ(EncoderFragments::outputPath(folder, in, ".avi", true), folder + "/a.avi");
+}
+
+// A plain input runs the command as built: the common case costs nothing more.
+TEST_F(EncoderCommandTest, APlainInputRunsTheCommandAsBuilt)
+{
+    OptionSet set;
+    ConvertOptions().fill(set);
+    const EncoderCommand c = BuildEncoderCommand(example(), set, Mp4Caption, exampleSettings());
+    const MediaFacts plain =
+        MediaFacts::parse("  Stream #0:0: Video: mpeg4, yuv420p, 320x240 [SAR 1:1 DAR 4:3]\n");
+    QStringList asBuilt = EncoderCapabilities().adapt(c);
+    asBuilt.last() = "-y"; // the part is ours to replace
+    asBuilt << "/O/.a.part.mp4";
+    EXPECT_EQ(RunArguments(c, EncoderCapabilities(), plain, "/O/.a.part.mp4"), asBuilt);
 }

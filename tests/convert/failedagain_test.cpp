@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "runfixture.h"
+
+#include "common/mediafixtures.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -56,4 +59,47 @@ TEST_F(RunFixture, OnlyTheFailedRowsConvertAgain)
     m_run->startFailed();
     EXPECT_FALSE(m_run->isRunning());
     EXPECT_EQ(again.count(), 0);
+}
+
+// A row is "OK" only when its output holds what was asked; converting failed rows again
+// takes the file as it is now, not as it was probed.
+TEST_F(RunFixture, AFailedRowConvertsAgainToTheFileAsItIsNow)
+{
+    struct Case
+    {
+        const char *file;
+        const char *start, *end, *videoTime; // as the row shows them before the run
+        QString status, why;
+    };
+    const Case cases[] = {
+        // Probed while it was still being copied: no length then, three seconds now.
+        {"late.avi", "0:00:00", "0:00:00", "0:00:00", "OK", ""},
+        {"unknown.avi", "0:00:00", "", "", "OK", ""},
+        {"cut.avi", "0:00:00", "0:00:03", "0:00:03", "Fail",
+         "The output holds 1.0 s of the 3.0 s asked."},
+        // A clip of no length: the encoder writes a file with nothing in it and exits 0.
+        {"nothing.avi", "0:00:02", "0:00:02", "0:00:03", "Fail",
+         "The converted file holds no picture or sound that can be read back."},
+    };
+    useFakeEncoder();
+    for (const Case &c : cases) {
+        const int row = m_list.addItem(clip(c.file, 3));
+        m_list.setText(row, ConversionList::Start, c.start);
+        m_list.setText(row, ConversionList::End, c.end);
+        m_list.setText(row, ConversionList::VideoTime, c.videoTime);
+        m_list.setText(row, ConversionList::Status, "Fail");
+    }
+    QSignalSpy ended(m_run.get(), &ConversionRun::finished);
+    m_run->startFailed();
+    ASSERT_TRUE(ended.wait(60000));
+    for (int row = 0; row < m_list.count(); ++row) {
+        const Case &c = cases[row];
+        EXPECT_EQ(m_list.text(row, ConversionList::Status), c.status) << c.file;
+        EXPECT_EQ(m_list.toolTip(row), c.why) << c.file;
+        EXPECT_EQ(QFile::exists(output(QString(c.file).replace(".avi", ".mp4"))), c.status == "OK");
+    }
+    EXPECT_EQ(m_list.text(0, ConversionList::End), "0:00:03");
+    EXPECT_NEAR(MediaFixtures::duration(output("late.mp4")), 3.0, 0.2);
+    // A chosen clip keeps its times.
+    EXPECT_EQ(m_list.text(3, ConversionList::End), "0:00:02");
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "common/fakedesktop.h"
@@ -34,8 +35,8 @@ protected:
     // Puts a script in place of the encoder that acts on the input's name: "tiny" writes
     // a 50-byte file, "empty" writes nothing and exits 0, "halfway" writes 5000 bytes and
     // fails, "silent" writes nothing and fails, "stubborn" ignores Q, "slow" waits before
-    // converting, "realtime" converts no faster than the clip plays; anything else goes to
-    // the real encoder.
+    // converting, "realtime" converts no faster than the clip plays, "cut" converts the first
+    // second only; anything else goes to the real encoder.
     void useFakeEncoder();
     QStringList statuses() const;
     QString output(const QString &name) const { return m_out.filePath(name); }

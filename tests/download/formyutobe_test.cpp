@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/childprogram.h"
 #include "common/fakedesktop.h"
-#include "common/processwindows.h"
 #include "common/programfolder.h"
 #include "download/formyutobe.h"
 #include "download/previewframe.h"
@@ -113,7 +113,7 @@ TEST_F(Window, OpensWithItsControlsCaptionsAndSize)
     EXPECT_EQ(frame->title(), "YouTube Preview");
     EXPECT_EQ(text("lblHint"), "Click and wait for video to Load...");
     EXPECT_EQ(text("Label6"), "X");
-    EXPECT_GE(frame->x(), window.width()); // out of sight until a preview
+    EXPECT_TRUE(frame->isHidden()); // out of sight until a preview
     child("SWF");
 }
 
@@ -194,22 +194,23 @@ TEST_F(Window, EachQualityDownloadsUnderItsNameAfterTheQuestion)
 TEST_F(Window, NoPlaysInThePanelWhichMovesAsTold)
 {
     getDirectLink({34, 35});
-    const qint32 before = PlayerProcessId;
+    auto *frame = window.previewFrame();
+    const qint64 before = player.lastStartedId();
     FakeDesktop::current().yesNoAnswers.enqueue(false);
     button("getHDH")->click();
-    auto *frame = window.previewFrame();
     EXPECT_EQ(frame->pos(), QPoint(16, 8));
-    EXPECT_NE(PlayerProcessId, before);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_NE(player.lastStartedId(), before);
     EXPECT_EQ(frame->surface()->toolTip(), "Preview of Big Buck Bunny");
     EXPECT_EQ(QDir(folder.path()).entryList({"*.flv*"}), QStringList());
 
     button("cmdPR")->click();
     EXPECT_EQ(frame->pos(), QPoint(20, 30));
     QTest::mouseClick(child<QLabel>("Label6"), Qt::LeftButton);
-    EXPECT_EQ(frame->pos(), QPoint(533, 30));
+    EXPECT_TRUE(frame->isHidden());
 
     // "X" only hides the panel; closing the window stops the player.
-    const qint32 id = PlayerProcessId;
+    const qint64 id = player.lastStartedId();
     window.close();
     EXPECT_TRUE(QTest::qWaitFor([id] { return ChildProgram::find(id) == nullptr; }, 10000));
 }

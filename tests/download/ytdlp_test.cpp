@@ -2,7 +2,6 @@
 #include "common/childprogram.h"
 #include "common/fakedesktop.h"
 #include "common/mediafixtures.h"
-#include "common/processwindows.h"
 #include "common/programfolder.h"
 #include "common/testfiles.h"
 #include "download/downloadcommand.h"
@@ -126,10 +125,10 @@ TEST_F(YtDlpPage, TheWindowShowsTheDetailsAndEachButtonFetchesItsNearestSize)
     // No: the player plays the format's address with its headers.
     FakeDesktop::current().yesNoAnswers.enqueue(false);
     child<QPushButton>("getFlv")->click();
-    ChildProgram *playing = ChildProgram::find(PlayerProcessId);
-    ASSERT_NE(playing, nullptr);
+    const qint64 playing = player.lastStartedId();
+    ASSERT_NE(ChildProgram::find(playing), nullptr);
     const QByteArray commandLine =
-        TestFiles::contentsOf(QStringLiteral("/proc/%1/cmdline").arg(PlayerProcessId));
+        TestFiles::contentsOf(QStringLiteral("/proc/%1/cmdline").arg(playing));
     EXPECT_TRUE(commandLine.contains(QByteArray("\0-referrer\0", 11) +
                                      server.url("/watch").toEncoded() + '\0'))
         << commandLine.constData();

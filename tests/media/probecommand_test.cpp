@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/probecommand.h"
 
 #include "common/mediafixtures.h"
@@ -22,9 +23,10 @@ TEST(ProbeCommand, PrintsOneTabSeparatedLinePerFileInOrder)
     // still a file, not an option of the player.
     const QString before = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    QString text;
-    QTextStream out(&text);
-    const int rc = ProbeCommand().run({good, dir.filePath("none.avi"), "-dash.mkv", odd}, out);
+    QString text, said;
+    QTextStream out(&text), err(&said);
+    const int rc =
+        ProbeCommand().run({good, dir.filePath("none.avi"), "--", "-dash.mkv", odd}, out, err);
     QDir::setCurrent(before);
 
     // Every name has its line, but one of them is no file: the run says so.
@@ -42,6 +44,6 @@ TEST(ProbeCommand, PrintsOneTabSeparatedLinePerFileInOrder)
 
     QString nothing;
     QTextStream none(&nothing);
-    EXPECT_EQ(ProbeCommand().run({}, none), 2);
+    EXPECT_EQ(ProbeCommand().run({}, none, err), 2);
     EXPECT_TRUE(nothing.isEmpty());
 }

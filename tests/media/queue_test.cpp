@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/conversionlist.h"
 #include "media/conversionlistview.h"
 #include "media/mediaprobe.h"

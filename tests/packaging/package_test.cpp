@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Debian package made from this build: what it installs, what it asks for, and
 // that its menu entry and manual page keep up with the program.
 
 #include "common/programfolder.h"
 #include "media/queuecontroller.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +15,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -60,6 +63,14 @@ protected:
     static inline QString s_deb;
     static inline bool s_made = false;
 };
+
+// The MIME types a menu entry opens.
+QSet<QString> menuEntryTypes(const QString &entry)
+{
+    const QRegularExpression line("^MimeType=(.*)$", QRegularExpression::MultilineOption);
+    const QStringList types = line.match(entry).captured(1).split(';', Qt::SkipEmptyParts);
+    return QSet<QString>(types.begin(), types.end());
+}
 
 // The extensions of the open dialog's "All supported media files" entry.
 QStringList dialogExtensions()
@@ -125,11 +136,7 @@ TEST_F(PackageTest, MenuEntryOpensEveryTypeTheAddFilesDialogOffers)
     EXPECT_TRUE(entry.contains("\nExec=klevar %F\n"));
     EXPECT_TRUE(entry.contains("\nGenericName=Video Converter\n"));
     EXPECT_TRUE(entry.contains("\nCategories=AudioVideo;Video;\n"));
-    const QRegularExpression line("^MimeType=(.*)$", QRegularExpression::MultilineOption);
-    const QSet<QString> listed = [&] {
-        const QStringList types = line.match(entry).captured(1).split(';', Qt::SkipEmptyParts);
-        return QSet<QString>(types.begin(), types.end());
-    }();
+    const QSet<QString> listed = menuEntryTypes(entry);
     ASSERT_FALSE(listed.isEmpty());
 
     // Types the database gives an extension that do not name video or audio in it: Qt
@@ -157,6 +164,45 @@ TEST_F(PackageTest, MenuEntryOpensEveryTypeTheAddFilesDialogOffers)
             return dialogExtensions().contains(p.mid(2));
         })) << type.toStdString();
     }
+}
+
+TEST_F(PackageTest, SoftwareCentreEntryIsValidAndKeepsUpWithTheMenuEntryAndTheChangelog)
+{
+    // The whole installed tree, so the entry's file name and its menu entry count too.
+    int code = -1;
+    const QString said =
+        output("appstreamcli", {"validate-tree", "--no-net", s_dir->filePath("root")}, &code);
+    EXPECT_EQ(code, 0) << said.toStdString();
+
+    QSet<QString> types;
+    QString launchable, licence, version, date;
+    QXmlStreamReader xml(text("/usr/share/metainfo/org.klevar.klevar.metainfo.xml"));
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"release" && version.isEmpty()) {
+            version = xml.attributes().value("version").toString();
+            date = xml.attributes().value("date").toString();
+        } else if (xml.name() == u"mediatype") {
+            types << xml.readElementText();
+        } else if (xml.name() == u"launchable") {
+            launchable = xml.readElementText();
+        } else if (xml.name() == u"project_license") {
+            licence = xml.readElementText();
+        }
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_TRUE(QFile::exists(unpacked("/usr/share/applications/") + launchable));
+    EXPECT_EQ(types, menuEntryTypes(text("/usr/share/applications/klevar.desktop")));
+    EXPECT_EQ(licence, "GPL-3.0-or-later");
+    // The newest release is the package's, on the day of its changelog entry.
+    EXPECT_EQ(version + "-1", field("Version").trimmed());
+    const QString changelog =
+        output("gzip", {"-dc", unpacked("/usr/share/doc/klevar/changelog.Debian.gz")});
+    const QString stamp = QRegularExpression("^ -- .*>  (.*)$", QRegularExpression::MultilineOption)
+                              .match(changelog)
+                              .captured(1);
+    EXPECT_EQ(date, QDateTime::fromString(stamp, Qt::RFC2822Date).date().toString(Qt::ISODate));
 }
 
 TEST_F(PackageTest, ManualPageDescribesEveryModeTheProgramOffers)

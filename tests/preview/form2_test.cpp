@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/fakedesktop.h"
 #include "common/programfolder.h"
 #include "media/conversionlist.h"
 #include "media/previewplayer.h"
-#include "preview/clipstate.h"
 #include "preview/form2.h"
-#include "preview/previewstate.h"
+#include "preview/previewpanel.h"
 #include "preview/rangetool.h"
 #include "thumbdrag.h"
 
@@ -97,7 +97,7 @@ TEST_F(Editor, OpensWithTheRowsClip)
     EXPECT_EQ(text("Text1"), "0:00:00");
     EXPECT_EQ(text("Text2"), "0:02:30");
     EXPECT_EQ(text("Text3"), "0:02:30");
-    EXPECT_EQ(PreviewState::instance().PreviewTotal, 150);
+    EXPECT_EQ(form->preview()->total(), 150);
     EXPECT_FALSE(get<QCheckBox>("Check1")->isChecked());
     EXPECT_EQ(get<QComboBox>("Combo1")->currentText(), "Top left corner");
     EXPECT_EQ(get<QComboBox>("Combo1")->count(), 5);
@@ -120,7 +120,7 @@ TEST_F(Editor, DraggedThumbsShowTheTimesAndOkWritesThem)
     EXPECT_EQ(column(ConversionList::Watermark), "");
     EXPECT_EQ(column(ConversionList::Status), "Ready");
     EXPECT_EQ(list.text(0, ConversionList::Start), "");
-    EXPECT_TRUE(ClipState::instance().ClipFile.isEmpty());
+    EXPECT_TRUE(form->clip().ClipFile.isEmpty());
     EXPECT_TRUE(FakeDesktop::current().messages().isEmpty());
 }
 
@@ -184,13 +184,13 @@ TEST_F(Editor, RowWithAWatermarkOpensWithItAndCanLoseIt)
     const QString png = picture("corner.png", Qt::blue);
     list.setText(1, ConversionList::Watermark, "image;" + png + ";area;Bottom right corner");
     open();
-    EXPECT_EQ(ClipState::instance().WatermarkImage, png);
+    EXPECT_EQ(form->clip().WatermarkImage, png);
     EXPECT_TRUE(get<QCheckBox>("Check1")->isChecked());
     EXPECT_EQ(get<QComboBox>("Combo1")->currentText(), "Bottom right corner");
     EXPECT_EQ(get<QLabel>("Image1")->pixmap().size(), QSize(32, 16));
 
     QTest::mouseClick(get<QLabel>("Image3"), Qt::LeftButton);
-    EXPECT_TRUE(ClipState::instance().WatermarkImage.isEmpty());
+    EXPECT_TRUE(form->clip().WatermarkImage.isEmpty());
     EXPECT_NE(get<QLabel>("Image1")->pixmap().size(), QSize(32, 16));
     ok();
     EXPECT_EQ(column(ConversionList::Watermark), "");
@@ -208,19 +208,19 @@ TEST_F(Editor, UnusablePicturesChangeNothing)
     corrupt.write("not a picture");
     corrupt.close();
     choose(corrupt.fileName());
-    EXPECT_EQ(ClipState::instance().WatermarkImage, good);
+    EXPECT_EQ(form->clip().WatermarkImage, good);
     EXPECT_EQ(thumbnailKey(), shown);
     EXPECT_TRUE(FakeDesktop::current().messages().isEmpty());
 
     const QString semicolon = picture("a;b.png");
     choose(semicolon);
-    EXPECT_EQ(ClipState::instance().WatermarkImage, good);
+    EXPECT_EQ(form->clip().WatermarkImage, good);
     EXPECT_EQ(thumbnailKey(), shown);
     ASSERT_EQ(FakeDesktop::current().messages().size(), 1);
     EXPECT_TRUE(FakeDesktop::current().messages().first().contains(semicolon));
 
     choose(QString()); // cancelled
-    EXPECT_EQ(ClipState::instance().WatermarkImage, good);
+    EXPECT_EQ(form->clip().WatermarkImage, good);
 }
 
 TEST_F(Editor, CancelAndCloseWriteNothing)
@@ -234,7 +234,7 @@ TEST_F(Editor, CancelAndCloseWriteNothing)
     EXPECT_EQ(column(ConversionList::Start), "0:00:00");
     EXPECT_EQ(column(ConversionList::End), "0:02:30");
     EXPECT_EQ(column(ConversionList::Watermark), "");
-    EXPECT_TRUE(ClipState::instance().ClipFile.isEmpty());
+    EXPECT_TRUE(form->clip().ClipFile.isEmpty());
 
     open();
     typeTimes("0:00:05", "0:00:07");

@@ -1,12 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/childprogram.h"
 #include "common/mediafixtures.h"
-#include "common/processwindows.h"
 #include "common/programfolder.h"
 #include "media/conversionlist.h"
 #include "media/playercommand.h"
 #include "media/previewplayer.h"
 #include "preview/previewpanel.h"
-#include "preview/previewstate.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -76,7 +75,7 @@ bool showsVideo(QWidget *surface, int withinMs)
     return QTest::qWaitFor([surface] { return litShare(grab(surface)) > 0.2; }, withinMs);
 }
 
-bool playerEnds(qint32 id, int withinMs)
+bool playerEnds(qint64 id, int withinMs)
 {
     return QTest::qWaitFor([id] { return ChildProgram::find(id) == nullptr; }, withinMs);
 }
@@ -93,7 +92,6 @@ struct Preview : ::testing::Test
         ASSERT_FALSE(fixture().isEmpty());
         const int row = list.addItem(fixture());
         list.setText(row, ConversionList::VideoTime, "0:00:10");
-        PreviewState::instance() = PreviewState();
         panel.resize(480, 420);
         panel.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
@@ -109,19 +107,19 @@ TEST_F(Preview, PlayShowsTheVideoInTheSurface)
 {
     ConversionList empty;
     panel.playRow(empty, 0);
-    EXPECT_EQ(PlayerProcessId, 0);
-    EXPECT_TRUE(PreviewState::instance().PlayerCommandLine.isEmpty());
+    EXPECT_EQ(player.lastStartedId(), 0);
+    EXPECT_TRUE(player.lastCommandText().isEmpty());
 
     panel.playRow(list, 0);
-    EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
+    EXPECT_EQ(player.lastCommandText(),
               "\"" + folder.path() + "mp.dll\" -wid  " + wid() +
                   " -framedrop   -colorkey  0  -nokeepaspect   -framedrop   -autosync   100   "
                   "-vo gl2  -vf   screenshot \"" +
                   fixture() + "\"");
-    EXPECT_NE(PlayerProcessId, 0);
-    EXPECT_EQ(PreviewState::instance().CurrentPreviewFile, fixture());
+    EXPECT_NE(player.lastStartedId(), 0);
+    EXPECT_EQ(panel.file(), fixture());
     EXPECT_EQ(label("SkinLabel10"), "Total time:0:00:10");
-    EXPECT_EQ(PreviewState::instance().PreviewTotal, 10);
+    EXPECT_EQ(panel.total(), 10);
     EXPECT_TRUE(panel.timer()->isActive());
     EXPECT_TRUE(showsVideo(panel.surface(), 3000));
 }
@@ -134,10 +132,10 @@ TEST_F(Preview, PauseFreezesThePictureAndTheCount)
     EXPECT_FALSE(panel.timer()->isActive());
     QTest::qWait(600);
     const QImage frozen = grab(panel.surface());
-    const qint32 count = PreviewState::instance().PreviewElapsed;
+    const qint32 count = panel.elapsed();
     QTest::qWait(1500);
     EXPECT_EQ(grab(panel.surface()), frozen);
-    EXPECT_EQ(PreviewState::instance().PreviewElapsed, count);
+    EXPECT_EQ(panel.elapsed(), count);
 
     panel.pause();
     EXPECT_TRUE(panel.timer()->isActive());
@@ -148,24 +146,24 @@ TEST_F(Preview, StopEndsThePlayer)
 {
     panel.playRow(list, 0);
     ASSERT_TRUE(showsVideo(panel.surface(), 3000));
-    const qint32 id = PlayerProcessId;
+    const qint64 id = player.lastStartedId();
     panel.findChild<QPushButton *>("cmdStop")->click();
     EXPECT_TRUE(playerEnds(id, 3000));
     EXPECT_EQ(label("LblCurTime"), "");
-    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 0);
+    EXPECT_EQ(panel.elapsed(), 0);
     EXPECT_FALSE(panel.timer()->isActive());
-    EXPECT_EQ(PlayerProcessId, id); // never reset
+    EXPECT_EQ(player.lastStartedId(), id); // never reset
 }
 
 TEST_F(Preview, PlayingAgainQuitsThePreviousPlayer)
 {
     panel.playRow(list, 0);
-    const qint32 first = PlayerProcessId;
+    const qint64 first = player.lastStartedId();
     ASSERT_TRUE(showsVideo(panel.surface(), 3000));
     panel.playRow(list, 0);
-    EXPECT_NE(PlayerProcessId, first);
+    EXPECT_NE(player.lastStartedId(), first);
     EXPECT_TRUE(playerEnds(first, 3000));
-    EXPECT_NE(ChildProgram::find(PlayerProcessId), nullptr);
+    EXPECT_NE(ChildProgram::find(player.lastStartedId()), nullptr);
 }
 
 TEST_F(Preview, ReleasingTheSliderSeeks)
@@ -174,51 +172,51 @@ TEST_F(Preview, ReleasingTheSliderSeeks)
     slider()->setValue(50);
     QTest::mouseRelease(slider(), Qt::LeftButton);
     QCoreApplication::processEvents();
-    EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
-              "\"" + folder.path() + "mp.dll\" -ss 5 -wid  " + wid() +
-                  PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf2) + "\"" + fixture() + "\"");
+    EXPECT_EQ(player.lastCommandText(), "\"" + folder.path() + "mp.dll\" -ss 5 -wid  " + wid() +
+                                            PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf2) +
+                                            "\"" + fixture() + "\"");
     EXPECT_EQ(label("LblCurTime"), "0:00:05");
-    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 5);
+    EXPECT_EQ(panel.elapsed(), 5);
     EXPECT_TRUE(panel.timer()->isActive());
     EXPECT_TRUE(showsVideo(panel.surface(), 3000));
 
     // At the end: the count stops and no player is started.
-    const qint32 id = PlayerProcessId;
-    const QString command = PreviewState::instance().PlayerCommandLine;
+    const qint64 id = player.lastStartedId();
+    const QString command = player.lastCommandText();
     slider()->setValue(100);
     panel.seek();
     EXPECT_FALSE(panel.timer()->isActive());
     EXPECT_EQ(label("LblCurTime"), "0:00:10");
-    EXPECT_EQ(PlayerProcessId, id);
-    EXPECT_EQ(PreviewState::instance().PlayerCommandLine, command);
+    EXPECT_EQ(player.lastStartedId(), id);
+    EXPECT_EQ(player.lastCommandText(), command);
 }
 
 TEST_F(Preview, CountFollowsTheClockNotThePlayer)
 {
     panel.playRow(list, 0);
     QTest::qWait(2300);
-    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 2);
+    EXPECT_EQ(panel.elapsed(), 2);
     EXPECT_EQ(label("LblCurTime"), "0:00:02");
     EXPECT_EQ(slider()->value(), 20);
-    const QString command = PreviewState::instance().PlayerCommandLine;
+    const QString command = player.lastCommandText();
     panel.forward();
     panel.back();
-    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 2);
-    EXPECT_EQ(PreviewState::instance().PlayerCommandLine, command);
+    EXPECT_EQ(panel.elapsed(), 2);
+    EXPECT_EQ(player.lastCommandText(), command);
 
     panel.findChild<QPushButton *>("Command5")->click();
-    EXPECT_TRUE(PreviewState::instance().PlayerCommandLine.contains(" -ss 10 -wid "));
-    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 10);
+    EXPECT_TRUE(player.lastCommandText().contains(" -ss 10 -wid "));
+    EXPECT_EQ(panel.elapsed(), 10);
     EXPECT_TRUE(panel.timer()->isActive());
     panel.tick();
     EXPECT_FALSE(panel.timer()->isActive());
     EXPECT_EQ(label("LblCurTime"), "0:00:11");
 
     panel.findChild<QPushButton *>("Command4")->click();
-    EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
-              "\"" + folder.path() + "mp.dll\" -wid  " + wid() +
-                  PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf1) + "\"" + fixture() + "\"");
-    EXPECT_EQ(PreviewState::instance().PreviewElapsed, 0);
+    EXPECT_EQ(player.lastCommandText(), "\"" + folder.path() + "mp.dll\" -wid  " + wid() +
+                                            PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf1) +
+                                            "\"" + fixture() + "\"");
+    EXPECT_EQ(panel.elapsed(), 0);
     EXPECT_TRUE(panel.timer()->isActive());
     EXPECT_TRUE(showsVideo(panel.surface(), 3000));
 }
@@ -235,15 +233,15 @@ TEST_F(Preview, EditorPanelPlaysTheClipFile)
     editor.findChild<QPushButton *>("cmdPlay")->click();
     const QString head =
         "\"" + folder.path() + "mp.dll\" -wid  " + QString::number(editor.surface()->winId());
-    EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
-              head + PlayerCommand::options(PlayerCommand::Blanks::Vo3Vf3) + "\"" + fixture() +
-                  "\"");
+    EXPECT_EQ(player.lastCommandText(), head +
+                                            PlayerCommand::options(PlayerCommand::Blanks::Vo3Vf3) +
+                                            "\"" + fixture() + "\"");
     EXPECT_EQ(editor.findChild<QLabel *>("SkinLabel10")->text(), "Total time:0:00:10");
     EXPECT_TRUE(showsVideo(editor.surface(), 3000));
     editor.firstFrame();
-    EXPECT_EQ(PreviewState::instance().PlayerCommandLine,
-              head + PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf2) + "\"" + fixture() +
-                  "\"");
+    EXPECT_EQ(player.lastCommandText(), head +
+                                            PlayerCommand::options(PlayerCommand::Blanks::Vo4Vf2) +
+                                            "\"" + fixture() + "\"");
 }
 
 TEST_F(Preview, NoPlayerOutlivesItsOwner)
@@ -253,7 +251,7 @@ TEST_F(Preview, NoPlayerOutlivesItsOwner)
     other->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(other));
     other->playRow(list, 0);
-    const qint32 id = PlayerProcessId;
+    const qint64 id = owner->lastStartedId();
     ASSERT_NE(ChildProgram::find(id), nullptr);
     ASSERT_TRUE(owner->isPlaying());
     delete other;
@@ -272,7 +270,7 @@ TEST_F(Preview, WhenNoPlayerDrawsTheSurfaceShowsThePlaceholder)
 
     panel.playRow(list, 0);
     ASSERT_TRUE(showsVideo(surface, 3000));
-    const qint32 id = PlayerProcessId;
+    const qint64 id = player.lastStartedId();
     panel.findChild<QPushButton *>("cmdStop")->click();
     ASSERT_TRUE(playerEnds(id, 3000));
     // The player's last picture does not stay behind.

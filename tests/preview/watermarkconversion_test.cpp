@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clip and a watermark chosen in the editor, converted by the real encoder: the output
 // is the chosen part of the file, with the picture where the editor put it.
 

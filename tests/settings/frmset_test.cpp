@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/fakedesktop.h"
 #include "common/programfolder.h"
 #include "settings/frmset.h"

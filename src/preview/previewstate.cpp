@@ -1,7 +1,0 @@
-#include "preview/previewstate.h"
-
-PreviewState &PreviewState::instance()
-{
-    static PreviewState state;
-    return state;
-}
