@@ -12,6 +12,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
     libgtest-dev libgmock-dev
     ffmpeg mplayer
+    yt-dlp  # the downloader reads today's video pages with it
     xvfb xauth x11-utils libgl1-mesa-dri
     xdotool x11-apps  # tools/screenshot-run.py drives the window and reads the screen
     sqlite3 fp-utils xchm librsvg2-bin

@@ -130,14 +130,19 @@ const std::array<CommandLineMode::Mode, 8> Modes = {{
      "        category, length, rating, id, thumbnail, description; tabs, line breaks\n"
      "        and backslashes written as \\t, \\n and \\\\), then one\n"
      "        \"stream<TAB>QUALITY<TAB>address\" line per quality the page offers (mp4,\n"
-     "        hd-low, hd-high, flv), with the address as it is requested. Exits with 0\n"
-     "        when the page was read, 1 when it could not be loaded, 2 on a usage error.\n",
+     "        hd-low, hd-high, flv), with the address as it is requested. A page\n"
+     "        without the old stream map is read by yt-dlp when it is installed; its\n"
+     "        stream lines add yt-dlp's format and the file's extension. Exits with 0\n"
+     "        when the page was read, 1 when it could not be loaded or read, 2 on a\n"
+     "        usage error.\n",
      watchInfo},
     {"--download",
      "  --download [--output DIR] [--] URL QUALITY\n"
      "        Read the watch page and download one quality (mp4, hd-low, hd-high,\n"
      "        flv) as its button does, named after the title, into the program's\n"
      "        folder or DIR. A \".part\" left by a failed download is carried on.\n"
+     "        A page without the old stream map is read by yt-dlp, which also fetches\n"
+     "        the formats it must assemble; the file takes the format's extension.\n"
      "        Progress goes to standard error, the saved file's path to standard\n"
      "        output. Exits with 0 for a complete file, 1 when the page or the\n"
      "        download failed, 2 on a usage error or a quality the page lacks.\n",

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "download/downloadbar.h"
 
-#include "download/streamdownload.h"
+#include "common/desktop.h"
+#include "download/downloadtask.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
 
-DownloadBar::DownloadBar(StreamDownload *download, QWidget *parent)
-    : QWidget(parent), m_download(download), pbDownload(new QProgressBar(this)),
-      Label2(new QLabel(this)), lblSpeed(new QLabel(this)), m_timer(new QTimer(this))
+DownloadBar::DownloadBar(QWidget *parent)
+    : QWidget(parent), pbDownload(new QProgressBar(this)), Label2(new QLabel(this)),
+      lblSpeed(new QLabel(this)), m_timer(new QTimer(this))
 {
     pbDownload->setObjectName(QStringLiteral("pbDownload"));
     pbDownload->setRange(0, 100);
@@ -23,6 +25,8 @@ DownloadBar::DownloadBar(StreamDownload *download, QWidget *parent)
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblSpeed->setObjectName(QStringLiteral("lblSpeed"));
     lblSpeed->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblSpeed->setTextFormat(Qt::PlainText);
+    lblSpeed->installEventFilter(this);
 
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -33,12 +37,18 @@ DownloadBar::DownloadBar(StreamDownload *download, QWidget *parent)
 
     m_timer->setInterval(TickMs);
     connect(m_timer, &QTimer::timeout, this, &DownloadBar::tick);
-    connect(download, &StreamDownload::started, this, &DownloadBar::started);
-    connect(download, &StreamDownload::percentChanged, this, &DownloadBar::showPercent);
 }
 
-void DownloadBar::begin()
+void DownloadBar::begin(DownloadTask *download)
 {
+    if (m_download)
+        disconnect(m_download, nullptr, this, nullptr);
+    m_download = download;
+    connect(download, &DownloadTask::started, this, &DownloadBar::started);
+    connect(download, &DownloadTask::percentChanged, this, &DownloadBar::showPercent);
+    m_saved.clear();
+    lblSpeed->setCursor(Qt::ArrowCursor);
+    lblSpeed->setToolTip(QString());
     pbDownload->setRange(0, 100);
     pbDownload->setValue(0);
     Label2->clear();
@@ -69,7 +79,7 @@ void DownloadBar::showPercent(int percent)
 
 void DownloadBar::tick()
 {
-    if (!m_started)
+    if (!m_started || !m_download)
         return;
     const DownloadProgress &progress = m_download->progress();
     m_rate.sample(m_clock.elapsed(), progress.received());
@@ -81,14 +91,25 @@ void DownloadBar::tick()
 void DownloadBar::end(bool ok)
 {
     m_timer->stop();
+    if (!m_download)
+        return;
     const DownloadProgress &progress = m_download->progress();
     if (pbDownload->maximum() == 0) {
         pbDownload->setRange(0, 100);
         pbDownload->setValue(ok ? 100 : 0);
         Label2->setText(DownloadProgress::amountText(progress.received()));
     }
-    lblSpeed->setText(
-        ok ? QStringLiteral("Saved as ") + QFileInfo(m_download->filePath()).fileName()
-           : QStringLiteral("Stopped after ") + DownloadProgress::amountText(progress.received()));
-    lblSpeed->setToolTip(ok ? m_download->filePath() : QString());
+    m_saved = ok ? m_download->filePath() : QString();
+    lblSpeed->setText(ok ? QStringLiteral("Saved as ") + m_saved
+                         : QStringLiteral("Stopped after ") +
+                               DownloadProgress::amountText(progress.received()));
+    lblSpeed->setToolTip(ok ? QStringLiteral("Click to open its folder") : QString());
+    lblSpeed->setCursor(ok ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+bool DownloadBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lblSpeed && event->type() == QEvent::MouseButtonRelease && !m_saved.isEmpty())
+        Desktop::instance().openFolder(QFileInfo(m_saved).absolutePath());
+    return QWidget::eventFilter(watched, event);
 }

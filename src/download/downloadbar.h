@@ -9,11 +9,12 @@
 class QLabel;
 class QProgressBar;
 class QTimer;
-class StreamDownload;
+class DownloadTask;
 
 // The downloader's progress: the bar pbDownload with its percentage Label2 (the amount
 // received when the stream has no length, the bar then running busy) and a line under
-// them with the speed and the time left, updated four times a second.
+// them with the speed and the time left, updated four times a second. When a file is
+// saved, the line names its whole path, and a click on it opens its folder.
 class DownloadBar : public QWidget
 {
     Q_OBJECT
@@ -21,10 +22,10 @@ class DownloadBar : public QWidget
 public:
     static constexpr int TickMs = 250;
 
-    explicit DownloadBar(StreamDownload *download, QWidget *parent = nullptr);
+    explicit DownloadBar(QWidget *parent = nullptr);
 
-    // Clears the bar for a download about to start.
-    void begin();
+    // Clears the bar and follows the download that has just started.
+    void begin(DownloadTask *download);
     // Shows how the download ended.
     void end(bool ok);
 
@@ -32,8 +33,9 @@ private:
     void started(qint64 total);
     void showPercent(int percent);
     void tick();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
-    StreamDownload *m_download;
+    DownloadTask *m_download = nullptr;
     QProgressBar *pbDownload;
     QLabel *Label2; // the percentage, or the amount received
     QLabel *lblSpeed;
@@ -41,4 +43,5 @@ private:
     QElapsedTimer m_clock;
     TransferRate m_rate;
     bool m_started = false; // the answer of the current download has arrived
+    QString m_saved;        // the file the last download saved
 };

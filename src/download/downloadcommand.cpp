@@ -10,6 +10,8 @@
 #include "download/watchinfocommand.h"
 #include "download/watchpage.h"
 #include "download/watchpagetext.h"
+#include "download/ytdlpdownload.h"
+#include "download/ytdlpstreams.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,7 +24,7 @@ namespace {
 constexpr int ProgressMs = 500;
 
 // Done so far, the speed and, while it runs, the time left.
-QString progressLine(const StreamDownload &download, const TransferRate &rate, bool running)
+QString progressLine(const DownloadTask &download, const TransferRate &rate, bool running)
 {
     const DownloadProgress &p = download.progress();
     const QString done =
@@ -69,6 +71,14 @@ int DownloadCommand::run(const QStringList &arguments, QTextStream &out, QTextSt
     const std::optional<QString> page = WatchInfoCommand::fetchPage(args.address, err);
     if (!page)
         return 1;
+    if (!WatchPage::hasStreamMap(*page)) {
+        bool failed = false;
+        if (const std::optional<YtDlpVideo> video =
+                WatchInfoCommand::describe(args.address, err, failed))
+            return fromYtDlp(*video, args, folder, out, err);
+        if (failed)
+            return 1;
+    }
     VideoDetails details;
     WatchPage::ParseWatchPage(*page, details);
     StreamAddresses addresses;
@@ -82,16 +92,32 @@ int DownloadCommand::run(const QStringList &arguments, QTextStream &out, QTextSt
         err.flush();
         return 1;
     }
+    const QString name =
+        SafeFileName::make(details.VideoTitle, QString::fromLatin1(info.suffix), details.VideoId);
+    StreamDownload download;
     return transfer(
-        url, folder,
-        SafeFileName::make(details.VideoTitle, QString::fromLatin1(info.suffix), details.VideoId),
-        out, err);
+        download, [&] { return download.DownloadStream(url, folder, name); }, out, err);
 }
 
-int DownloadCommand::transfer(const QUrl &url, const QString &folder, const QString &fileName,
+int DownloadCommand::fromYtDlp(const YtDlpVideo &video, const Arguments &args,
+                               const QString &folder, QTextStream &out, QTextStream &err)
+{
+    const YtDlpStreams streams(video);
+    const StreamQualityInfo &info = *StreamQualities::byName(args.quality);
+    if (!streams.choice(info.quality))
+        return ArgumentReader::refuse(err, QStringLiteral("the page offers no %1 stream").arg(info.name));
+    StreamDownload engine;
+    YtDlpDownload ytdlp;
+    DownloadTask &task = streams.choice(info.quality)->isPlainFile()
+                             ? static_cast<DownloadTask &>(engine)
+                             : static_cast<DownloadTask &>(ytdlp);
+    return transfer(
+        task, [&] { return streams.startDownload(info.quality, folder, engine, ytdlp); }, out, err);
+}
+
+int DownloadCommand::transfer(DownloadTask &download, const std::function<bool()> &start,
                               QTextStream &out, QTextStream &err)
 {
-    StreamDownload download;
     TransferRate rate;
     QElapsedTimer clock;
     clock.start();
@@ -105,14 +131,13 @@ int DownloadCommand::transfer(const QUrl &url, const QString &folder, const QStr
     QEventLoop loop;
     bool ok = false;
     QString error;
-    QObject::connect(&download, &StreamDownload::started, &download,
+    QObject::connect(&download, &DownloadTask::started, &download,
                      [&] { rate.sample(clock.elapsed(), download.progress().received()); });
-    QObject::connect(&download, &StreamDownload::finished, &loop,
-                     [&](bool done, const QString &why) {
-                         ok = done;
-                         error = why;
-                         loop.quit();
-                     });
+    QObject::connect(&download, &DownloadTask::finished, &loop, [&](bool done, const QString &why) {
+        ok = done;
+        error = why;
+        loop.quit();
+    });
     TerminationWatch interruption;
     bool interrupted = false;
     QObject::connect(&interruption, &TerminationWatch::requested, &loop, [&] {
@@ -120,7 +145,11 @@ int DownloadCommand::transfer(const QUrl &url, const QString &folder, const QStr
         download.cancel();
         loop.quit();
     });
-    download.DownloadStream(url, folder, fileName);
+    if (!start()) {
+        err << "klevar: Error-the download could not be started\n";
+        err.flush();
+        return 1;
+    }
     ticker.start();
     loop.exec();
     ticker.stop();

@@ -4,13 +4,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class DownloadTask;
 class QTextStream;
 class QUrl;
+struct YtDlpVideo;
 
 // "klevar --download [--output DIR] URL QUALITY": reads the watch page, then downloads
 // that quality as its button does after Yes (the same file name, ".part" and resume)
-// into the download folder or DIR. Progress goes to standard error, the saved file's
-// full path to standard output.
+// into the download folder or DIR. A page without the old stream map is read by yt-dlp
+// and its format fetched as the window fetches it. Progress goes to standard error, the
+// saved file's full path to standard output.
 class DownloadCommand
 {
 public:
@@ -32,7 +37,10 @@ public:
     int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 private:
-    int transfer(const QUrl &url, const QString &folder, const QString &fileName, QTextStream &out,
+    int fromYtDlp(const YtDlpVideo &video, const Arguments &args, const QString &folder,
+                  QTextStream &out, QTextStream &err);
+    // Runs the download that start begins in task, waiting here.
+    int transfer(DownloadTask &task, const std::function<bool()> &start, QTextStream &out,
                  QTextStream &err);
 
     bool m_live = false;

@@ -28,6 +28,19 @@ QList<int> DownloadProgress::add(qint64 bytes)
     return shown;
 }
 
+QList<int> DownloadProgress::moveTo(qint64 received, qint64 total)
+{
+    m_total = total;
+    if (received >= m_received)
+        return add(received - m_received);
+    m_received = received;
+    const int now = totalKnown() ? percent(m_received, m_total) : -1;
+    if (now < 0 || now == m_shown)
+        return {};
+    m_shown = now;
+    return {now};
+}
+
 int DownloadProgress::percent(qint64 received, qint64 total)
 {
     if (total <= 0)

@@ -17,6 +17,9 @@ public:
     void start(qint64 received, qint64 total);
     // The percentages the new bytes show, in order, each only when it changed.
     QList<int> add(qint64 bytes);
+    // The same for a count told from outside, whose total may change as it goes (a
+    // stream in pieces whose size is estimated); a count that went back shows at once.
+    QList<int> moveTo(qint64 received, qint64 total);
 
     qint64 received() const { return m_received; }
     qint64 total() const { return m_total; }

@@ -6,26 +6,27 @@
 #include "common/programplaces.h"
 #include "common/rounding.h"
 #include "common/skin.h"
+#include "download/detailspanel.h"
 #include "download/downloadbar.h"
 #include "download/inettransfer.h"
 #include "download/pageloader.h"
+#include "download/playerheaders.h"
 #include "download/previewframe.h"
 #include "download/safefilename.h"
 #include "download/streamdownload.h"
 #include "download/thumbnailsaver.h"
 #include "download/watchpage.h"
 #include "download/watchpagetext.h"
+#include "download/ytdlpdownload.h"
+#include "download/ytdlpprogram.h"
+#include "download/ytdlpreader.h"
 #include "media/playercommand.h"
 #include "media/previewplayer.h"
-#include "pictures/loadpicturefile.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPixmap>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -36,15 +37,6 @@ const QString QuestionTitle = QStringLiteral("Download/Play");
 const QString QuestionText = QStringLiteral("Do you want Download or Play this video?\n"
                                             "Click yes to Download, No to Play");
 
-QLabel *valueLabel(const char *name, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    // A long value is cut at the window's edge instead of widening the window.
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
 } // namespace
 
 int Formyutobe::pixels(int twips)
@@ -55,7 +47,8 @@ int Formyutobe::pixels(int twips)
 Formyutobe::Formyutobe(PreviewPlayer *player, QWidget *parent)
     : QDialog(parent), m_player(player), Inet1(new InetTransfer(this)),
       m_loader(new PageLoader(Inet1, this)), m_thumbnails(new ThumbnailSaver(this)),
-      m_download(new StreamDownload(this))
+      m_download(new StreamDownload(this)), m_reader(new YtDlpReader(this)),
+      m_ytdlpDownload(new YtDlpDownload(this))
 {
     setObjectName(QStringLiteral("Formyutobe"));
     setWindowTitle(QStringLiteral("Import Video From Youtube"));
@@ -70,6 +63,9 @@ Formyutobe::Formyutobe(PreviewPlayer *player, QWidget *parent)
     connect(m_thumbnails, &ThumbnailSaver::saved, this, &Formyutobe::thumbnailSaved);
     connect(m_download->transfer(), &InetTransfer::statusChanged, lblTitle, &QLabel::setText);
     connect(m_download, &StreamDownload::finished, this, &Formyutobe::downloadFinished);
+    connect(m_ytdlpDownload, &YtDlpDownload::finished, this, &Formyutobe::downloadFinished);
+    connect(m_reader, &YtDlpReader::described, this, &Formyutobe::described);
+    connect(m_reader, &YtDlpReader::failed, this, &Formyutobe::notDescribed);
     for (const StreamQualityInfo &info : StreamQualities::all()) {
         connect(m_qualityButtons.value(info.quality), &QPushButton::clicked, this,
                 [this, quality = info.quality] { qualityPressed(quality); });
@@ -101,10 +97,7 @@ void Formyutobe::buildWindow()
     address->addWidget(txtWatchUrl, 1);
     address->addWidget(cmdG);
 
-    txtDesc = new QPlainTextEdit(this);
-    txtDesc->setObjectName(QStringLiteral("txtDesc"));
-    txtDesc->setReadOnly(true);
-    txtDesc->setMinimumHeight(30);
+    m_detailsPanel = new DetailsPanel(this);
 
     lblTitle = new QLabel(this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
@@ -119,7 +112,7 @@ void Formyutobe::buildWindow()
     status->addWidget(lblTitle, 1);
     status->addWidget(cmdPR);
     status->addWidget(cmdCLose);
-    m_bar = new DownloadBar(m_download, this);
+    m_bar = new DownloadBar(this);
 
     auto *layout = new QVBoxLayout(this);
     // The window keeps its size whatever the fonts ask for.
@@ -128,8 +121,7 @@ void Formyutobe::buildWindow()
     layout->setSpacing(4);
     layout->addWidget(urlLabel);
     layout->addLayout(address);
-    layout->addWidget(buildDetails());
-    layout->addWidget(txtDesc, 1);
+    layout->addWidget(m_detailsPanel, 1);
     layout->addWidget(buildButtons());
     layout->addLayout(status);
     layout->addWidget(m_bar);
@@ -138,46 +130,6 @@ void Formyutobe::buildWindow()
     frmPR = new PreviewFrame(this);
     frmPR->setGeometry(pixels(240), pixels(120), 440, 280);
     frmPR->hide();
-}
-
-QWidget *Formyutobe::buildDetails()
-{
-    auto *area = new QWidget(this);
-    picTitle = new QLabel(area);
-    picTitle->setObjectName(QStringLiteral("picTitle"));
-    picTitle->setFixedSize(120, 90);
-    picTitle->setAlignment(Qt::AlignCenter);
-    picTitle->setFrameShape(QFrame::StyledPanel);
-
-    lblTitle1 = valueLabel("lblTitle1", area);
-    QFont bold = lblTitle1->font();
-    bold.setBold(true);
-    lblTitle1->setFont(bold);
-    lblAuthor = valueLabel("lblAuthor", area);
-    lblPublished = valueLabel("lblPublished", area);
-    lblCat = valueLabel("lblCat", area);
-    lblDur = valueLabel("lblDur", area);
-    lblRating = valueLabel("lblRating", area);
-
-    auto *grid = new QGridLayout;
-    grid->setVerticalSpacing(0);
-    grid->setHorizontalSpacing(6);
-    grid->addWidget(lblTitle1, 0, 0, 1, 2);
-    const QList<std::pair<const char *, QLabel *>> rows = {{"Author:", lblAuthor},
-                                                           {"Added:", lblPublished},
-                                                           {"Category:", lblCat},
-                                                           {"Length:", lblDur},
-                                                           {"Rating:", lblRating}};
-    for (int row = 0; row < rows.size(); ++row) {
-        grid->addWidget(new QLabel(QString::fromLatin1(rows[row].first), area), row + 1, 0);
-        grid->addWidget(rows[row].second, row + 1, 1);
-    }
-    grid->setColumnStretch(1, 1);
-    auto *layout = new QHBoxLayout(area);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(picTitle, 0, Qt::AlignTop);
-    layout->addLayout(grid, 1);
-    return area;
 }
 
 QWidget *Formyutobe::buildButtons()
@@ -211,8 +163,9 @@ void Formyutobe::showEvent(QShowEvent *event)
 void Formyutobe::getDirectLink()
 {
     cmdG->setEnabled(false);
-    showPicture(AppFolder() + QStringLiteral("loading.jpg"));
+    m_detailsPanel->showPicture(AppFolder() + QStringLiteral("loading.jpg"));
     m_thumbnails->cancel();
+    m_reader->cancel();
     LoadPage(txtWatchUrl->text());
 }
 
@@ -227,9 +180,53 @@ void Formyutobe::pageLoaded(const QString &page, const QString &error, bool time
     if (!error.isEmpty())
         Desktop::instance().showMessage(this, QStringLiteral("Something Went Wrong\n") + error,
                                         Desktop::Icon::Critical);
+    // A page of the old layout, or one that could not be loaded, is read as it always was.
+    if (!error.isEmpty() || WatchPage::hasStreamMap(page)) {
+        readOldPage(page);
+        return;
+    }
+    m_page = page;
+    if (!m_reader->read(QUrl(txtWatchUrl->text().trimmed()))) {
+        readOldPage(page);
+        lblTitle->setText(YtDlpProgram::missingText());
+        return;
+    }
+    lblTitle->setText(QStringLiteral("Reading the page with yt-dlp..."));
+}
+
+void Formyutobe::readOldPage(const QString &page)
+{
+    m_streams = YtDlpStreams();
     GetURLs(page);
     WatchPage::ParseWatchPage(page, m_details);
-    showDetails();
+    m_detailsPanel->showDetails(WatchPage::shown(m_details));
+    saveThumbnail();
+}
+
+void Formyutobe::described(const YtDlpVideo &video)
+{
+    m_streams = YtDlpStreams(video);
+    m_details = video.details;
+    for (const StreamQualityInfo &info : StreamQualities::all())
+        m_qualityButtons.value(info.quality)->setEnabled(m_streams.choice(info.quality));
+    // yt-dlp's texts are plain already: an "&amp;" in them is meant as written.
+    m_detailsPanel->showDetails(m_details);
+    lblTitle->setText(m_streams.isEmpty()
+                          ? QStringLiteral("yt-dlp lists no stream with a picture on this page.")
+                          : QStringLiteral("Complete!"));
+    saveThumbnail();
+}
+
+void Formyutobe::notDescribed(const QString &why)
+{
+    Desktop::instance().showMessage(this, QStringLiteral("Something Went Wrong\n") + why,
+                                    Desktop::Icon::Critical);
+    readOldPage(m_page);
+    lblTitle->setText(why);
+}
+
+void Formyutobe::saveThumbnail()
+{
     m_thumbnailName = m_details.VideoId + QStringLiteral(".jpg");
     if (!m_thumbnails->SaveThumbnail(m_details.ThumbnailUrl, m_thumbnailName))
         thumbnailSaved(false, QString());
@@ -242,42 +239,23 @@ void Formyutobe::thumbnailSaved(bool ok, const QString &path)
     // The cached picture of this video, fetched now or earlier; a name the page made up
     // is never looked for.
     if (SafeFileName::isPlainName(m_thumbnailName))
-        showPicture(ThumbnailSaver::pathFor(m_thumbnailName));
+        m_detailsPanel->showPicture(ThumbnailSaver::pathFor(m_thumbnailName));
     Q_EMIT directLinkDone();
 }
 
 void Formyutobe::GetURLs(const QString &page)
 {
-    for (const StreamQuality quality : WatchPage::GetURLs(page, m_addresses))
-        m_qualityButtons.value(quality)->setEnabled(true);
+    const QList<StreamQuality> found = WatchPage::GetURLs(page, m_addresses);
+    // A button that stood for a format of a page yt-dlp read goes back to the address
+    // stored for it, if any.
+    for (const StreamQualityInfo &info : StreamQualities::all())
+        m_qualityButtons.value(info.quality)
+            ->setEnabled(found.contains(info.quality) || !m_addresses.at(info.quality).isEmpty());
 }
 
 std::optional<QString> Formyutobe::URLDecode(const QString &text)
 {
     return WatchPageText::URLDecode(text);
-}
-
-void Formyutobe::showDetails()
-{
-    lblTitle1->setText(m_details.VideoTitle);
-    lblTitle1->setToolTip(m_details.VideoTitle);
-    txtDesc->setPlainText(m_details.VideoDescription);
-    lblCat->setText(m_details.VideoCategory);
-    lblAuthor->setText(m_details.VideoAuthor);
-    lblDur->setText(m_details.VideoLength + QStringLiteral(" Sec."));
-    lblPublished->setText(m_details.VideoPublished);
-    lblRating->setText(m_details.VideoRating);
-}
-
-bool Formyutobe::showPicture(const QString &path)
-{
-    const LoadedPicture loaded = LoadPictureFile(path, -1, -1, 0, false);
-    if (!loaded.ok())
-        return false; // the picture shown before stays
-    const QSize room = picTitle->contentsRect().size();
-    picTitle->setPixmap(QPixmap::fromImage(
-        loaded.picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    return true;
 }
 
 void Formyutobe::qualityPressed(StreamQuality quality)
@@ -287,6 +265,14 @@ void Formyutobe::qualityPressed(StreamQuality quality)
         !info.asksFirst || Desktop::instance().askYesNo(this, QuestionTitle, QuestionText);
     if (!download)
         moveFrame(240, 120);
+    if (const FormatChoice *format = m_streams.choice(quality)) {
+        if (!download)
+            LoadFLVPlayer(format->video.url, format->video.headers);
+        else if (!downloadBusy())
+            follow(m_streams.startDownload(quality, ProgramPlaces::downloadFolder(), *m_download,
+                                           *m_ytdlpDownload));
+        return;
+    }
     const QUrl url = WatchPageText::streamUrl(m_addresses.at(quality));
     if (url.isEmpty()) {
         Desktop::instance().showMessage(
@@ -303,16 +289,26 @@ void Formyutobe::qualityPressed(StreamQuality quality)
 
 void Formyutobe::startDownload(const QUrl &url, const QString &fileName)
 {
-    if (m_download->isRunning()) {
-        Desktop::instance().showMessage(
-            this,
-            QStringLiteral("A download is still running. Wait for it to end before "
-                           "starting another one."),
-            Desktop::Icon::Warning);
-        return;
-    }
-    m_bar->begin();
-    m_download->DownloadStream(url, ProgramPlaces::downloadFolder(), fileName);
+    if (!downloadBusy() &&
+        m_download->DownloadStream(url, ProgramPlaces::downloadFolder(), fileName))
+        follow(m_download);
+}
+
+bool Formyutobe::downloadBusy()
+{
+    if (!m_download->isRunning() && !m_ytdlpDownload->isRunning())
+        return false;
+    Desktop::instance().showMessage(this,
+                                    QStringLiteral("A download is still running. Wait for it to "
+                                                   "end before starting another one."),
+                                    Desktop::Icon::Warning);
+    return true;
+}
+
+void Formyutobe::follow(DownloadTask *task)
+{
+    if (task)
+        m_bar->begin(task);
 }
 
 void Formyutobe::downloadFinished(bool ok, const QString &error)
@@ -326,6 +322,10 @@ void Formyutobe::downloadFinished(bool ok, const QString &error)
 void Formyutobe::previewPressed()
 {
     moveFrame(300, 450);
+    if (const FormatChoice *format = m_streams.choice(StreamQuality::HdHigh)) {
+        LoadFLVPlayer(format->video.url, format->video.headers);
+        return;
+    }
     const QUrl url = WatchPageText::streamUrl(m_addresses.HdHighUrl);
     if (url.isEmpty()) {
         lblTitle->setText(QStringLiteral("No HD High stream to preview."));
@@ -334,13 +334,15 @@ void Formyutobe::previewPressed()
     LoadFLVPlayer(url);
 }
 
-void Formyutobe::LoadFLVPlayer(const QUrl &link)
+void Formyutobe::LoadFLVPlayer(const QUrl &link, const InetTransfer::Headers &headers)
 {
     QWidget *surface = frmPR->surface();
     const qint64 windowId = qint64(surface->winId());
     bringFrameToFront();
-    m_previewing = m_player->play(PlayerCommand::build(
-        link.toString(QUrl::FullyEncoded), windowId, std::nullopt, PlayerCommand::Blanks::Vo3Vf2));
+    CommandLine command = PlayerCommand::build(link.toString(QUrl::FullyEncoded), windowId,
+                                               std::nullopt, PlayerCommand::Blanks::Vo3Vf2);
+    PlayerHeaders::add(command, headers);
+    m_previewing = m_player->play(command);
     surface->setToolTip(QStringLiteral("Preview of ") + m_details.VideoTitle);
 }
 
@@ -393,6 +395,8 @@ void Formyutobe::stopEverything()
     m_loader->cancel();
     m_thumbnails->cancel();
     m_download->cancel();
+    m_reader->cancel();
+    m_ytdlpDownload->cancel();
     if (m_previewing) {
         m_player->stop();
         m_previewing = false;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "download/inettransfer.h"
 #include "download/streamquality.h"
 #include "download/videodetails.h"
+#include "download/ytdlpstreams.h"
 
 #include <QDialog>
 #include <QHash>
@@ -10,21 +12,25 @@
 
 #include <optional>
 
+class DetailsPanel;
 class DownloadBar;
-class InetTransfer;
+class DownloadTask;
 class PageLoader;
 class PreviewFrame;
 class PreviewPlayer;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class StreamDownload;
 class ThumbnailSaver;
+class YtDlpDownload;
+class YtDlpReader;
+struct YtDlpVideo;
 
 // Formyutobe: the downloader window. "Get Direct Link" reads a watch page for the
-// video's details, thumbnail and streams; each quality button downloads its stream into
-// the download folder or plays it in the preview panel frmPR. Every transfer runs
+// video's details, thumbnail and streams (by the old markers, or through yt-dlp for a
+// page without the old stream map); each quality button downloads its stream into the
+// download folder or plays it in the preview panel frmPR. Every transfer and yt-dlp run
 // asynchronously; closing the window stops them and the preview.
 class Formyutobe : public QDialog
 {
@@ -47,14 +53,19 @@ public:
     // Stores the page's stream addresses and enables the buttons of those found.
     void GetURLs(const QString &page);
     static std::optional<QString> URLDecode(const QString &text);
-    // Starts the player drawing the stream into the preview panel.
-    void LoadFLVPlayer(const QUrl &link);
+    // Starts the player drawing the stream into the preview panel, sending the headers
+    // the stream needs.
+    void LoadFLVPlayer(const QUrl &link, const InetTransfer::Headers &headers = {});
 
     const VideoDetails &details() const { return m_details; }
     const StreamAddresses &addresses() const { return m_addresses; }
     PageLoader *pageLoader() const { return m_loader; }
     ThumbnailSaver *thumbnails() const { return m_thumbnails; }
     StreamDownload *streamDownload() const { return m_download; }
+    YtDlpReader *ytDlpReader() const { return m_reader; }
+    YtDlpDownload *ytDlpDownload() const { return m_ytdlpDownload; }
+    // The formats the buttons stand for on a page yt-dlp read; empty otherwise.
+    const YtDlpStreams &ytDlpStreams() const { return m_streams; }
     PreviewFrame *previewFrame() const { return frmPR; }
 
     void done(int result) override;
@@ -70,15 +81,18 @@ protected:
 
 private:
     void buildWindow();
-    QWidget *buildDetails();
     QWidget *buildButtons();
     void getDirectLink();
     void pageLoaded(const QString &page, const QString &error, bool timedOut);
+    void readOldPage(const QString &page);
+    void described(const YtDlpVideo &video);
+    void notDescribed(const QString &why);
+    void saveThumbnail();
     void thumbnailSaved(bool ok, const QString &path);
-    void showDetails();
-    bool showPicture(const QString &path);
     void qualityPressed(StreamQuality quality);
     void startDownload(const QUrl &url, const QString &fileName);
+    bool downloadBusy();
+    void follow(DownloadTask *task);
     void downloadFinished(bool ok, const QString &error);
     void previewPressed();
     void stopEverything();
@@ -91,6 +105,10 @@ private:
     PageLoader *m_loader;
     ThumbnailSaver *m_thumbnails; // fetches through Inet2
     StreamDownload *m_download;
+    YtDlpReader *m_reader;
+    YtDlpDownload *m_ytdlpDownload;
+    YtDlpStreams m_streams;
+    QString m_page; // the page yt-dlp is reading, for the old markers should it fail
     VideoDetails m_details;
     StreamAddresses m_addresses;
     QString m_thumbnailName;
@@ -101,14 +119,7 @@ private:
     QHash<StreamQuality, QPushButton *> m_qualityButtons;
     QPushButton *cmdPR; // "Preview"
     QPushButton *cmdCLose;
-    QLabel *picTitle;  // the thumbnail
-    QLabel *lblTitle1; // the video's title
-    QLabel *lblAuthor;
-    QLabel *lblPublished;
-    QLabel *lblCat;
-    QLabel *lblDur;
-    QLabel *lblRating;
-    QPlainTextEdit *txtDesc;
+    DetailsPanel *m_detailsPanel;
     QLabel *lblTitle; // the status line
     DownloadBar *m_bar;
     PreviewFrame *frmPR;

@@ -190,7 +190,7 @@ qint64 InetTransfer::contentLength() const
         return -1;
     bool ok = false;
     const qint64 length = m_last->rawHeader("Content-Length").trimmed().toLongLong(&ok);
-    return ok && length >= 0 ? length : -1;
+    return ok && length >= 0 ? length : GarbledLength;
 }
 
 qint64 InetTransfer::bytesAvailable() const

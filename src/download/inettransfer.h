@@ -62,7 +62,9 @@ public:
     int statusCode() const;
     QString reasonPhrase() const;
     QByteArray header(const QByteArray &name) const;
-    // The body's announced length, or -1.
+    // The body's announced length, -1 when none is announced, or GarbledLength when the
+    // header is not a number: such a body cannot be told complete.
+    static constexpr qint64 GarbledLength = -2;
     qint64 contentLength() const;
     // The body bytes that have arrived and were not read yet.
     qint64 bytesAvailable() const;

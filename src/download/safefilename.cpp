@@ -40,14 +40,15 @@ QString SafeFileName::clean(const QString &text)
     return clean.mid(lead);
 }
 
-QString SafeFileName::make(const QString &title, const QString &suffix, const QString &videoId)
+QString SafeFileName::make(const QString &title, const QString &suffix, const QString &videoId,
+                           int reserve)
 {
     QString base = clean(title);
     if (base.isEmpty())
         base = clean(videoId);
     if (base.isEmpty())
         base = QStringLiteral("video");
-    const qsizetype room = MaxBytes - PartSuffixBytes - suffix.toUtf8().size();
+    const qsizetype room = MaxBytes - reserve - suffix.toUtf8().size();
     base = cutToBytes(base, room).trimmed();
     if (base.isEmpty())
         base = QStringLiteral("video");

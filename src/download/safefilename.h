@@ -17,7 +17,9 @@ public:
     // trimmed, no leading "-" or ".", and cut on a character boundary so that the name
     // with ".part" added still fits. An empty title gives way to the id, an empty id to
     // "video".
-    static QString make(const QString &title, const QString &suffix, const QString &videoId);
+    // reserve: the bytes kept free for what a downloader adds to the name while it works.
+    static QString make(const QString &title, const QString &suffix, const QString &videoId,
+                        int reserve = PartSuffixBytes);
     // Whether name can be used as it is for a file inside a folder.
     static bool isPlainName(const QString &name);
 

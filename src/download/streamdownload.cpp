@@ -32,7 +32,8 @@ std::pair<qint64, qint64> contentRange(const QByteArray &header)
 } // namespace
 
 StreamDownload::StreamDownload(QObject *parent)
-    : QObject(parent), m_transfer(new InetTransfer(this)), m_buffer(BlockSize, Qt::Uninitialized)
+    : DownloadTask(parent), m_transfer(new InetTransfer(this)),
+      m_buffer(BlockSize, Qt::Uninitialized)
 {
     connect(m_transfer, &InetTransfer::headersReceived, this, &StreamDownload::answerArrived);
     connect(m_transfer, &InetTransfer::readyRead, this, &StreamDownload::drain);
@@ -44,12 +45,14 @@ StreamDownload::~StreamDownload()
     cancel();
 }
 
-bool StreamDownload::DownloadStream(const QUrl &url, const QString &folder, const QString &fileName)
+bool StreamDownload::DownloadStream(const QUrl &url, const QString &folder, const QString &fileName,
+                                    const InetTransfer::Headers &headers)
 {
     if (m_running)
         return false;
     ++m_generation;
     m_url = url;
+    m_headers = headers;
     m_final = folder + fileName;
     m_restarted = false;
     m_running = true;
@@ -72,7 +75,13 @@ bool StreamDownload::DownloadStream(const QUrl &url, const QString &folder, cons
 void StreamDownload::request()
 {
     m_restart = false;
+    // What the stream's own headers say about the encoding or the range is ours to say.
     InetTransfer::Headers headers = {{"Accept-Encoding", "identity"}};
+    for (const auto &[name, value] : m_headers) {
+        const QByteArray lower = name.toLower();
+        if (lower != "accept-encoding" && lower != "range")
+            headers.append({name, value});
+    }
     if (m_offset > 0)
         headers.append({"Range", "bytes=" + QByteArray::number(m_offset) + '-'});
     if (!m_transfer->get(m_url, headers)) {
@@ -91,6 +100,13 @@ void StreamDownload::answerArrived()
         return;
     }
     qint64 total = m_transfer->contentLength();
+    if (total == InetTransfer::GarbledLength) {
+        const QString why = QStringLiteral("The server's Content-Length \"%1\" is not a number.")
+                                .arg(QString::fromLatin1(m_transfer->header("Content-Length")));
+        m_transfer->cancel();
+        later([this, why] { fail(why); });
+        return;
+    }
     bool append = false;
     if (m_offset > 0) {
         const auto [first, length] = contentRange(m_transfer->header("Content-Range"));

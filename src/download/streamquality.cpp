@@ -6,10 +6,12 @@ const QList<StreamQualityInfo> &StreamQualities::all()
     // The lower format 34 ("HD Low") is named "_Full_HD" and 35 ("HD High") "_HD": the
     // names users' earlier downloads carry.
     static const QList<StreamQualityInfo> qualities = {
-        {StreamQuality::Mp4, 22, "getMp4", "Get MP4", ".mp4", "mp4", false},
-        {StreamQuality::HdLow, 34, "getHDH", "Get HD Low", "_Full_HD.flv", "hd-low", true},
-        {StreamQuality::HdHigh, 35, "getHDL", "Get HD High", "_HD.flv", "hd-high", true},
-        {StreamQuality::Flv, 5, "getFlv", "Get FLV", ".flv", "flv", true},
+        {StreamQuality::Mp4, 22, "getMp4", "Get MP4", ".mp4", "mp4", false, 720, ""},
+        {StreamQuality::HdLow, 34, "getHDH", "Get HD Low", "_Full_HD.flv", "hd-low", true, 360,
+         "_Full_HD"},
+        {StreamQuality::HdHigh, 35, "getHDL", "Get HD High", "_HD.flv", "hd-high", true, 480,
+         "_HD"},
+        {StreamQuality::Flv, 5, "getFlv", "Get FLV", ".flv", "flv", true, 240, ""},
     };
     return qualities;
 }

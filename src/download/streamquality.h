@@ -18,6 +18,8 @@ struct StreamQualityInfo
     const char *suffix;  // appended to the title to name the downloaded file
     const char *name;    // on the command line
     bool asksFirst;      // Download or Play?
+    int height;          // the picture's height of the old format, in lines
+    const char *stem;    // the suffix without its extension, for a file of another type
 };
 
 class StreamQualities

@@ -3,12 +3,15 @@
 
 #include "common/argumentreader.h"
 #include "common/tabtext.h"
-
+#include "common/terminationwatch.h"
 #include "download/inettransfer.h"
 #include "download/pageloader.h"
 #include "download/streamquality.h"
 #include "download/watchpage.h"
 #include "download/watchpagetext.h"
+#include "download/ytdlpprogram.h"
+#include "download/ytdlpreader.h"
+#include "download/ytdlpstreams.h"
 
 #include <QEventLoop>
 #include <QTextStream>
@@ -45,19 +48,44 @@ std::optional<QString> WatchInfoCommand::fetchPage(const QString &address, QText
     return page;
 }
 
-int WatchInfoCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+std::optional<YtDlpVideo> WatchInfoCommand::describe(const QString &address, QTextStream &err,
+                                                     bool &failed)
 {
-    const ArgumentReader reader(arguments);
-    if (!reader.error().isEmpty())
-        return ArgumentReader::refuse(err, reader.error());
-    if (reader.plain().size() != 1)
-        return ArgumentReader::refuse(err, QStringLiteral("--watch-info takes one address"));
-    const std::optional<QString> page = fetchPage(reader.plain().first(), err);
-    if (!page)
-        return 1;
+    failed = false;
+    YtDlpReader reader;
+    std::optional<YtDlpVideo> video;
+    QString why;
+    QEventLoop loop;
+    QObject::connect(&reader, &YtDlpReader::described, &loop, [&](const YtDlpVideo &read) {
+        video = read;
+        loop.quit();
+    });
+    QObject::connect(&reader, &YtDlpReader::failed, &loop, [&](const QString &reason) {
+        why = reason;
+        loop.quit();
+    });
+    TerminationWatch interruption;
+    QObject::connect(&interruption, &TerminationWatch::requested, &loop, [&] {
+        why = QStringLiteral("stopped");
+        reader.cancel();
+        loop.quit();
+    });
+    if (!reader.read(QUrl(address.trimmed()))) {
+        err << "klevar: " << YtDlpProgram::missingText() << '\n';
+        err.flush();
+        return std::nullopt;
+    }
+    loop.exec();
+    if (!video) {
+        failed = true;
+        err << "klevar: " << why << '\n';
+        err.flush();
+    }
+    return video;
+}
 
-    VideoDetails d;
-    WatchPage::ParseWatchPage(*page, d);
+void WatchInfoCommand::printDetails(const VideoDetails &d, QTextStream &out)
+{
     const QList<std::pair<const char *, QString>> details = {{"title", d.VideoTitle},
                                                              {"author", d.VideoAuthor},
                                                              {"published", d.VideoPublished},
@@ -69,9 +97,12 @@ int WatchInfoCommand::run(const QStringList &arguments, QTextStream &out, QTextS
                                                              {"description", d.VideoDescription}};
     for (const auto &[name, value] : details)
         out << name << '\t' << escaped(value) << '\n';
+}
 
+void WatchInfoCommand::printOldStreams(const QString &page, QTextStream &out, QTextStream &err)
+{
     StreamAddresses addresses;
-    const QList<StreamQuality> found = WatchPage::GetURLs(*page, addresses);
+    const QList<StreamQuality> found = WatchPage::GetURLs(page, addresses);
     for (const StreamQualityInfo &info : StreamQualities::all()) {
         if (!found.contains(info.quality))
             continue;
@@ -83,6 +114,45 @@ int WatchInfoCommand::run(const QStringList &arguments, QTextStream &out, QTextS
                                   url.toString(QUrl::FullyEncoded)})
                 << '\n';
     }
+}
+
+void WatchInfoCommand::printYtDlpStreams(const YtDlpVideo &video, QTextStream &out)
+{
+    const YtDlpStreams streams(video);
+    for (const StreamQualityInfo &info : StreamQualities::all()) {
+        if (const FormatChoice *format = streams.choice(info.quality))
+            out << TabText::line({QStringLiteral("stream"), info.name,
+                                  format->video.url.toString(QUrl::FullyEncoded), format->spec(),
+                                  format->extension()})
+                << '\n';
+    }
+}
+
+int WatchInfoCommand::run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const ArgumentReader reader(arguments);
+    if (!reader.error().isEmpty())
+        return ArgumentReader::refuse(err, reader.error());
+    if (reader.plain().size() != 1)
+        return ArgumentReader::refuse(err, QStringLiteral("--watch-info takes one address"));
+    const std::optional<QString> page = fetchPage(reader.plain().first(), err);
+    if (!page)
+        return 1;
+    if (!WatchPage::hasStreamMap(*page)) {
+        bool failed = false;
+        if (const std::optional<YtDlpVideo> video = describe(reader.plain().first(), err, failed)) {
+            printDetails(video->details, out);
+            printYtDlpStreams(*video, out);
+            out.flush();
+            return 0;
+        }
+        if (failed)
+            return 1;
+    }
+    VideoDetails d;
+    WatchPage::ParseWatchPage(*page, d);
+    printDetails(WatchPage::shown(d), out);
+    printOldStreams(*page, out, err);
     out.flush();
     err.flush();
     return 0;

@@ -2,6 +2,7 @@
 #include "download/watchpage.h"
 
 #include "common/rounding.h"
+#include "download/markuptext.h"
 #include "download/watchpagetext.h"
 
 #include <QLocale>
@@ -38,6 +39,22 @@ std::optional<int> formatNumber(const QString &text)
     return int(rounded);
 }
 } // namespace
+
+bool WatchPage::hasStreamMap(const QString &page)
+{
+    return !WatchPageText::StreamMapText(page).isEmpty();
+}
+
+VideoDetails WatchPage::shown(const VideoDetails &details)
+{
+    VideoDetails text = details;
+    for (QString VideoDetails::*field :
+         {&VideoDetails::VideoTitle, &VideoDetails::VideoAuthor, &VideoDetails::VideoPublished,
+          &VideoDetails::VideoCategory, &VideoDetails::VideoDescription, &VideoDetails::VideoLength,
+          &VideoDetails::VideoRating})
+        text.*field = MarkupText::toPlain(details.*field);
+    return text;
+}
 
 QString WatchPage::cleanTitle(const QString &title)
 {

@@ -22,6 +22,13 @@ public:
     // the reading, the entries before it kept.
     static QList<StreamQuality> GetURLs(const QString &page, StreamAddresses &addresses);
 
+    // Whether the page is in the old layout, with a stream map the markers read; any
+    // other page is left to yt-dlp.
+    static bool hasStreamMap(const QString &page);
+    // The details as the window and the command show them: the markup the page wrote
+    // them with turned into text. The page is read raw; only what is shown changes.
+    static VideoDetails shown(const VideoDetails &details);
+
     // The title without "/", "\", "'", ":", "(" and ")".
     static QString cleanTitle(const QString &title);
 };

@@ -23,6 +23,8 @@ public:
     static inline const QString ProfileTypeKey = QStringLiteral("profiletype");
     // The main window's place and size at its last close (WindowPlace's text).
     static inline const QString MainWindowKey = QStringLiteral("mainwindow");
+    // The yt-dlp program the downloader reads today's pages with; empty: the one on PATH.
+    static inline const QString YtDlpKey = QStringLiteral("ytdlp");
 
     static QString file();
     static QString read(const QString &key);

@@ -43,7 +43,8 @@ Converted convertWithDefaults(ProfileSelection &selection, OptionSet &options, i
                      [&](int, const QString &, const QString &path) { result.output = path; });
     QSignalSpy ended(&run, &ConversionRun::finished);
     run.start();
-    if (!ended.wait(60000))
+    // An HD type's encoder on a machine that builds beside it takes minutes, not seconds.
+    if (!ended.wait(240000))
         return {"no end", caption, {}};
     result.status = list.text(row, ConversionList::Status);
     result.why = caption + ": " + list.toolTip(row);

@@ -57,18 +57,18 @@ struct Command : ::testing::Test
 
 TEST_F(Command, WatchInfoPrintsTheDetailsEscapedThenTheStreams)
 {
-    page.description = "one\ttwo\r\nthree\\four";
+    page.description = "one\ttwo\r\nthree\\four<br>&lt;five&gt;<b>&#8364;</b>";
     server.serve("/watch?v=1", page.bytes());
     EXPECT_EQ(info({watch()}), 0);
     EXPECT_EQ(out, "title\tBig Buck Bunny\n"
                    "author\tblender\n"
                    "published\tMay 29, 2008\n"
-                   "category\tFilm &amp; Animation\n"
+                   "category\tFilm & Animation\n"
                    "length\t596\n"
                    "rating\t4.5\n"
                    "id\tYE7VzlLtp-4\n"
                    "thumbnail\t\n"
-                   "description\tone\\ttwo\\nthree\\\\four\n"
+                   "description\tone\\ttwo\\nthree\\\\four\\n<five>€\n"
                    "stream\tmp4\t" +
                        server.url("/v22?sig=a%2Bb").toString() +
                        "\n"

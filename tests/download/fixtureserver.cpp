@@ -94,7 +94,9 @@ void FixtureServer::answer(QTcpSocket *socket, const Request &request)
         head += QByteArray::number(r.status) + ' ' + r.reason + "\r\n";
     }
     head += "Content-Type: " + r.contentType + "\r\nConnection: close\r\n";
-    if (r.framing == Route::Framing::Length)
+    if (!r.lengthText.isEmpty())
+        head += "Content-Length: " + r.lengthText + "\r\n";
+    else if (r.framing == Route::Framing::Length)
         head += "Content-Length: " +
                 QByteArray::number(r.announcedLength >= 0 && r.status < 300 ? r.announcedLength
                                                                             : body.size()) +

@@ -29,6 +29,7 @@ public:
         QByteArray contentType = "application/octet-stream";
         Framing framing = Framing::Length;
         qint64 announcedLength = -1; // sent as Content-Length instead of the body's size
+        QByteArray lengthText = {};  // sent as Content-Length as it stands, when not empty
         bool honourRange = false;
         int pieceSize = 0;      // the body goes out in pieces of this size...
         int pieceDelayMs = 0;   // ...this far apart

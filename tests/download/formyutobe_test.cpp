@@ -124,7 +124,7 @@ TEST_F(Window, GetDirectLinkFillsTheWindowAndCachesTheThumbnail)
     EXPECT_EQ(text("lblTitle1"), "Rock Live ACDCs best");
     EXPECT_EQ(text("lblAuthor"), "blender");
     EXPECT_EQ(text("lblPublished"), "May 29, 2008");
-    EXPECT_EQ(text("lblCat"), "Film &amp; Animation");
+    EXPECT_EQ(text("lblCat"), "Film & Animation"); // the page's markup shown as text
     EXPECT_EQ(text("lblDur"), "596 Sec.");
     EXPECT_EQ(text("lblRating"), "4.5");
     EXPECT_EQ(child<QPlainTextEdit>("txtDesc")->toPlainText(), "A giant rabbit and three rodents.");
@@ -170,7 +170,11 @@ TEST_F(Window, EachQualityDownloadsUnderItsNameAfterTheQuestion)
     EXPECT_EQ(contents(folder.file("Clip.mp4")), stream(3000));
     EXPECT_EQ(child<QProgressBar>("pbDownload")->value(), 100);
     EXPECT_EQ(text("Label2"), "100 % ");
-    EXPECT_EQ(text("lblSpeed"), "Saved as Clip.mp4");
+    EXPECT_EQ(text("lblSpeed"), "Saved as " + folder.file("Clip.mp4"));
+    // A click on the saved path opens its folder, through the desktop.
+    QTest::mouseClick(child("lblSpeed"), Qt::LeftButton);
+    ASSERT_EQ(FakeDesktop::current().callsOf("openFolder").size(), 1);
+    EXPECT_EQ(QDir(FakeDesktop::current().callsOf("openFolder")[0].text), QDir(folder.path()));
 
     for (const char *name : {"getHDH", "getHDL", "getFlv"}) {
         FakeDesktop::current().yesNoAnswers.enqueue(true);

@@ -229,6 +229,16 @@ TEST_F(Download, AnErrorAnswerLeavesNoFile)
     run("/forbidden");
     EXPECT_EQ(error, "403 Forbidden");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+
+    // A length that is no number cannot tell a stream cut short from a whole one.
+    Route garbled = body(stream(3000));
+    garbled.lengthText = "12abc";
+    garbled.framing = Route::Framing::CloseDelimited;
+    server.route("/garbled", garbled);
+    run("/garbled");
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(error, "The server's Content-Length \"12abc\" is not a number.");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
 }
 
 TEST_F(Download, SilenceTimesOutSlownessDoesNot)

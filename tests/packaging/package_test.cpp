@@ -127,6 +127,7 @@ TEST_F(PackageTest, AsksForTheLibrariesAndProgramsItRuns)
          {"libqt6core6", "libqt6widgets6", "libqt6sql6 ", "libqt6sql6-sqlite", "ffmpeg", "mplayer"})
         EXPECT_TRUE(depends.contains(needed)) << needed << " in " << depends.toStdString();
     EXPECT_TRUE(field("Recommends").contains("xchm"));
+    EXPECT_TRUE(field("Recommends").contains("yt-dlp"));
 }
 
 TEST_F(PackageTest, MenuEntryOpensEveryTypeTheAddFilesDialogOffers)
