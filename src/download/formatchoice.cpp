@@ -72,7 +72,7 @@ std::optional<FormatChoice> FormatChoice::choose(const QList<YtDlpFormat> &forma
     return choice;
 }
 
-QString FormatChoice::spec() const
+QString FormatChoice::selector() const
 {
     return audio ? video.id + QLatin1Char('+') + audio->id : video.id;
 }

@@ -24,7 +24,7 @@ public:
                                               StreamQuality quality);
 
     // What "-f" names: "id" or "video+audio".
-    QString spec() const;
+    QString selector() const;
     // The container the file ends up in.
     QString extension() const;
     // One file fetched by one GET, for Klevar's own engine; otherwise yt-dlp assembles it.

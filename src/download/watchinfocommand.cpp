@@ -122,7 +122,7 @@ void WatchInfoCommand::printYtDlpStreams(const YtDlpVideo &video, QTextStream &o
     for (const StreamQualityInfo &info : StreamQualities::all()) {
         if (const FormatChoice *format = streams.choice(info.quality))
             out << TabText::line({QStringLiteral("stream"), info.name,
-                                  format->video.url.toString(QUrl::FullyEncoded), format->spec(),
+                                  format->video.url.toString(QUrl::FullyEncoded), format->selector(),
                                   format->extension()})
                 << '\n';
     }

@@ -86,7 +86,7 @@ QStringList YtDlpDownload::arguments(const QUrl &page, const FormatChoice &choic
 {
     QStringList args = YtDlpProgram::commonArguments();
     args << QStringLiteral("--newline") << QStringLiteral("--no-mtime")
-         << QStringLiteral("--continue") << QStringLiteral("-f") << choice.spec();
+         << QStringLiteral("--continue") << QStringLiteral("-f") << choice.selector();
     if (choice.audio)
         args << QStringLiteral("--merge-output-format") << choice.extension();
     // The encoder Klevar converts with joins the pieces.

@@ -26,13 +26,13 @@ YtDlpFormat format(const char *id, int height, bool video, bool audio, const cha
     return f;
 }
 
-// Each button's choice as "spec ext", or "-" when it stays disabled.
+// Each button's choice as "selector ext", or "-" when it stays disabled.
 QStringList choices(const QList<YtDlpFormat> &formats)
 {
     QStringList found;
     for (const StreamQualityInfo &info : StreamQualities::all()) {
         const std::optional<FormatChoice> c = FormatChoice::choose(formats, info.quality);
-        found << (c ? c->spec() + ' ' + c->extension() + (c->isPlainFile() ? "" : " yt-dlp")
+        found << (c ? c->selector() + ' ' + c->extension() + (c->isPlainFile() ? "" : " yt-dlp")
                     : QStringLiteral("-"));
     }
     return found;
