@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 const QString Deinterlace = QStringLiteral("yadif=mode=send_frame:parity=auto:deint=interlaced");
@@ -60,12 +61,14 @@ const PictureChain::Encoder *PictureChain::encoder(const QString &name)
     };
     static const Family families[] = {
         {{Depth::EightBit420, 2, 2},
-         {"libx264", "libxvid", "mpeg4", "msmpeg4", "msmpeg4v2", "wmv1", "wmv2", "flv",
-          "mpeg1video", "mpeg2video", "libvpx", "libtheora"}},
+         {"libx264", "libxvid", "mpeg4", "msmpeg4", "msmpeg4v2", "wmv1", "wmv2", "mpeg1video",
+          "mpeg2video", "libvpx", "libtheora"}},
+        {{Depth::EightBit420, 2, 2, false}, {"flv"}},
         // H.263 takes only sizes in steps of 4.
         {{Depth::EightBit420, 4, 4}, {"h263", "h263p"}},
         {{Depth::Hdr420, 2, 2}, {"libx265", "libvpx-vp9", "libsvtav1", "libaom-av1"}},
-        {{Depth::EightBit, 1, 1}, {"mjpeg", "gif"}},
+        {{Depth::EightBit, 1, 1}, {"mjpeg"}},
+        {{Depth::EightBit, 1, 1, false}, {"gif"}},
         // Its 4:2:2 needs an even width.
         {{Depth::EightBit, 2, 1}, {"huffyuv"}},
         {{Depth::Any, 1, 1}, {"ffv1", "ffvhuff"}},
@@ -106,7 +109,19 @@ void PictureChain::planSize(const QStringList &arguments, const MediaFacts &sour
     const int least = source.isHdr() && !keepsHdr(source, encoder) ? 2 : 1;
     const int widthStep = m.hasMatch() ? least : std::max(least, encoder.widthStep);
     const int heightStep = m.hasMatch() ? least : std::max(least, encoder.heightStep);
-    const int width = source.width > 0 ? nearestStep(source.width, widthStep) : 0;
+    // A codec that cannot record a pixel shape shows every pixel square, so its original
+    // size is the picture's shown width: a 4:3 PAL DVD's 720x576 becomes 768x576.
+    const bool toSquare = !encoder.recordsShape && source.statesPixelShape() &&
+                          source.shapeNumerator != source.shapeDenominator;
+    const double shownWidth =
+        toSquare ? double(source.width) * source.shapeNumerator / source.shapeDenominator
+                 : source.width;
+    if (m.hasMatch() && !encoder.recordsShape && source.width > 0 && source.height > 0) {
+        planBorders(shownWidth, source.height, m.captured(1).toInt(), m.captured(2).toInt(),
+                    encoder);
+        return;
+    }
+    const int width = source.width > 0 ? nearestStep(int(std::lround(shownWidth)), widthStep) : 0;
     const int height = source.height > 0 ? nearestStep(source.height, heightStep) : 0;
     const bool refit = width != source.width || height != source.height;
     // The scaler keeps the picture's shape through its pixel shape, which it can do only
@@ -115,6 +130,8 @@ void PictureChain::planSize(const QStringList &arguments, const MediaFacts &sour
         m_filters << SquarePixels;
     if (refit)
         m_filters << QStringLiteral("scale=%1:%2").arg(width).arg(height);
+    if (toSquare)
+        m_filters << SquarePixels;
     if (!m.hasMatch())
         return;
     const int chosenWidth = m.captured(1).toInt();
@@ -123,6 +140,28 @@ void PictureChain::planSize(const QStringList &arguments, const MediaFacts &sour
     const int fitHeight = nearestStep(chosenHeight, encoder.heightStep);
     if (fitWidth != chosenWidth || fitHeight != chosenHeight)
         m_frameSize = QStringLiteral("%1x%2").arg(fitWidth).arg(fitHeight);
+}
+
+void PictureChain::planBorders(double shownWidth, int shownHeight, int chosenWidth,
+                               int chosenHeight, const Encoder &encoder)
+{
+    // Such a codec cannot keep the shape by the pixels' shape as the others do: the
+    // picture is shown whole inside the chosen size, with black borders where the shapes
+    // differ, as a 4:3 film on a 16:9 screen.
+    const int width = nearestStep(chosenWidth, encoder.widthStep);
+    const int height = nearestStep(chosenHeight, encoder.heightStep);
+    const double factor = std::min(width / shownWidth, height / double(shownHeight));
+    const int inWidth = std::min(width, nearestStep(int(std::lround(shownWidth * factor)), 2));
+    const int inHeight = std::min(height, nearestStep(int(std::lround(shownHeight * factor)), 2));
+    m_filters << QStringLiteral("scale=%1:%2").arg(inWidth).arg(inHeight) << SquarePixels;
+    if (inWidth != width || inHeight != height)
+        m_filters << QStringLiteral("pad=%1:%2:%3:%4")
+                         .arg(width)
+                         .arg(height)
+                         .arg((width - inWidth) / 2)
+                         .arg((height - inHeight) / 2);
+    if (width != chosenWidth || height != chosenHeight)
+        m_frameSize = QStringLiteral("%1x%2").arg(width).arg(height);
 }
 
 void PictureChain::planColour(const QStringList &arguments, const MediaFacts &source,

@@ -44,9 +44,13 @@ private:
         Depth depth;
         int widthStep;
         int heightStep;
+        // False for codecs whose files cannot say that pixels are not square.
+        bool recordsShape = true;
     };
     static const Encoder *encoder(const QString &name);
     void planSize(const QStringList &arguments, const MediaFacts &source, const Encoder &encoder);
+    void planBorders(double shownWidth, int shownHeight, int chosenWidth, int chosenHeight,
+                     const Encoder &encoder);
     void planColour(const QStringList &arguments, const MediaFacts &source, const Encoder &encoder);
     static bool keepsHdr(const MediaFacts &source, const Encoder &encoder);
     static QString overlayFormat(const MediaFacts &source, bool keepsHdr, Depth depth);

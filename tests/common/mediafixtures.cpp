@@ -4,8 +4,8 @@
 #include "common/programfolder.h"
 
 #include <QProcess>
-#include <QStandardPaths>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace {
 QString encoderReport(const QString &path)
@@ -35,9 +35,9 @@ bool MediaFixtures::make(const QString &path, const Clip &clip)
                     .arg(clip.seconds);
     }
     if (clip.audio) {
-        args << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
-             << QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1")
-                    .arg(clip.seconds);
+        args
+            << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
+            << QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1").arg(clip.seconds);
     }
     // A relative name with a leading "-" would read as an option.
     args << clip.codecArgs
@@ -59,21 +59,22 @@ bool MediaFixtures::make(const QString &path, int seconds)
 
 double MediaFixtures::duration(const QString &path)
 {
-    static const QRegularExpression re(QStringLiteral("Duration: (\\d+):(\\d\\d):(\\d\\d(?:\\.\\d+)?)"));
+    static const QRegularExpression re(
+        QStringLiteral("Duration: (\\d+):(\\d\\d):(\\d\\d(?:\\.\\d+)?)"));
     const auto m = re.match(encoderReport(path));
     if (!m.hasMatch())
         return -1;
-    return m.captured(1).toDouble() * 3600 + m.captured(2).toDouble() * 60
-           + m.captured(3).toDouble();
+    return m.captured(1).toDouble() * 3600 + m.captured(2).toDouble() * 60 +
+           m.captured(3).toDouble();
 }
 
 bool MediaFixtures::hasStream(const QString &path, const QString &kind)
 {
     const QString report = encoderReport(path);
-    return report.contains(QRegularExpression(
-        QStringLiteral("Stream #\\d+:\\d+.*: %1:").arg(kind == QLatin1String("video")
-                                                            ? QStringLiteral("Video")
-                                                            : QStringLiteral("Audio"))));
+    return report.contains(
+        QRegularExpression(QStringLiteral("Stream #\\d+:\\d+.*: %1:")
+                               .arg(kind == QLatin1String("video") ? QStringLiteral("Video")
+                                                                   : QStringLiteral("Audio"))));
 }
 
 QString MediaFixtures::videoShape(const QString &path)
@@ -114,4 +115,18 @@ int MediaFixtures::combedFrames(const QString &path)
         QStringLiteral("Multi frame detection: TFF:\\s*(\\d+) BFF:\\s*(\\d+)"));
     const auto m = counts.match(QString::fromLocal8Bit(p.readAll()));
     return m.hasMatch() ? m.captured(1).toInt() + m.captured(2).toInt() : -1;
+}
+
+QString MediaFixtures::pictureArea(const QString &path)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(encoder(), {"-hide_banner", "-i", path, "-vf", "cropdetect=limit=16:round=2:reset=0",
+                        "-an", "-f", "null", "-"});
+    p.waitForFinished(60000);
+    static const QRegularExpression crop(QStringLiteral("crop=(\\d+:\\d+:\\d+:\\d+)"));
+    QString area;
+    for (auto it = crop.globalMatch(QString::fromLocal8Bit(p.readAll())); it.hasNext();)
+        area = it.next().captured(1);
+    return area;
 }

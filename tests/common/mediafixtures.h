@@ -36,4 +36,6 @@ public:
     static QMap<QString, QString> videoFacts(const QString &path);
     // Frames the encoder's interlace detector finds combed; -1 when it cannot read the file.
     static int combedFrames(const QString &path);
+    // "W:H:X:Y" of the picture inside its black borders, as the encoder's cropdetect finds.
+    static QString pictureArea(const QString &path);
 };

@@ -31,6 +31,8 @@ const Source Dvd = {"dvd.mpg",
                     50,
                     {"-vf", "interlace=scan=tff", "-c:v", "mpeg2video", "-flags", "+ildct+ilme",
                      "-top", "1", "-b:v", "3M", "-c:a", "mp2"}};
+const Source Dvd43 = {
+    "dvd43.mpg", "720x576", 25, {"-aspect", "4:3", "-c:v", "mpeg2video", "-c:a", "mp2"}};
 const Source OddCamera = {"camera.mpg", "720x405", 25, {"-c:v", "mpeg2video", "-c:a", "mp2"}};
 const Source DivX3 = {
     "divx3.avi", "320x240", 25, {"-vf", "setsar=0", "-c:v", "msmpeg4", "-c:a", "mp3"}};
@@ -54,6 +56,7 @@ struct Shape
     Type type;
     QStringList expected; // "key=value" as MediaFixtures::videoFacts reads the output
     bool watermark = false;
+    QString area; // where the picture lies within borders, when the output has any
 };
 const QStringList ToneMapped = {"pix_fmt=yuv420p", "color_transfer=bt709", "color_primaries=bt709"};
 const Shape Shapes[] = {
@@ -64,6 +67,16 @@ const Shape Shapes[] = {
      DivX3,
      {"VP9", "1280x720", "opus", "webm"},
      {"width=1280", "height=720", "display_aspect_ratio=4:3"}},
+    {"WidePixelsSquaredForFlv",
+     Dvd43,
+     {"flv", "Original", "mp3", "flv"},
+     {"width=768", "height=576"}},
+    {"UnstatedShapeBorderedForFlv",
+     DivX3,
+     {"flv", "640x360", "mp3", "flv"},
+     {"width=640", "height=360"},
+     false,
+     "480:360:80:0"},
     {"TenBitToAPhone", TenBit, {"x264", "480x320", "aac", "mp4"}, {"pix_fmt=yuv420p"}},
     {"FullChromaToH264", FullChroma, Mp4H264, {"pix_fmt=yuv420p"}},
     {"FullChromaStaysInFfv1", FullChroma, {"ffv1", "Original", "flac", "mkv"}, {"pix_fmt=yuv444p"}},
@@ -121,6 +134,8 @@ TEST_P(RealFiles, ConvertToTheirWholeLengthInAShapePlayersShow)
     // To the file's very end.
     EXPECT_NEAR(facts.value("duration").toDouble(), MediaFixtures::duration(input), 0.15);
     EXPECT_EQ(MediaFixtures::combedFrames(output), 0);
+    if (!s.area.isEmpty())
+        EXPECT_EQ(MediaFixtures::pictureArea(output), s.area);
     EXPECT_EQ(m_tracksAtRowEnd, QList<int>({100}));
 }
 
