@@ -19,6 +19,7 @@ packages=(
     dbus
     dpkg-dev
     appstream  # appstreamcli checks the software centre's entry
+    clang libclang-rt-14-dev  # bench/fuzz: libFuzzer and the sanitizers' runtime
 )
 
 packages_only=false
