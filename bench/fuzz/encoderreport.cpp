@@ -8,7 +8,9 @@
 #include "media/mediafacts.h"
 #include "media/probereport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <unistd.h>
@@ -16,8 +18,12 @@
 namespace {
 QString statisticsFile()
 {
+    // In memory where the machine has it: a file on disk for every run is slow.
+    static const QString folder = QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                      ? QStringLiteral("/dev/shm")
+                                      : QDir::tempPath();
     static const QString path =
-        QStringLiteral("/tmp/klevar-fuzz-statistics-%1.log").arg(::getpid());
+        QStringLiteral("%1/klevar-fuzz-statistics-%2.log").arg(folder).arg(::getpid());
     return path;
 }
 } // namespace
