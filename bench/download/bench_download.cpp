@@ -318,12 +318,12 @@ int main(int argc, char **argv)
     const QString page = QStringLiteral("http://127.0.0.1:%1/page").arg(port);
     const QString rate = QStringLiteral("?rate=%1").arg(paced);
     const Figures full = measure(curl, url, page, folder, megabytes << 20, rounds);
-    const Figures slow = measure(curl, url + rate, page + rate, folder, megabytes << 20, 1);
+    const Figures slow = measure(curl, url + rate, page + rate, folder, megabytes << 20, rounds);
     // A home connection: yt-dlp's own start, a second or two, weighs less against it.
     const int home = 20;
     const QString homeRate = QStringLiteral("?rate=%1").arg(home);
     const Figures slower =
-        measure(curl, url + homeRate, page + homeRate, folder, megabytes << 20, 1);
+        measure(curl, url + homeRate, page + homeRate, folder, megabytes << 20, rounds);
     ::kill(server, SIGTERM);
     ::waitpid(server, nullptr, 0);
     if (!full.sound || !slow.sound || !slower.sound) {
@@ -340,14 +340,14 @@ int main(int argc, char **argv)
                 full.engineSeconds / full.curlSeconds);
     std::printf("  page through yt-dlp to complete file: %.3f s, %.2f x curl of the file\n",
                 full.ytdlpSeconds, full.ytdlpSeconds / full.curlSeconds);
-    std::printf("The same served at %d MB/s, one round\n", paced);
+    std::printf("The same served at %d MB/s, median of %d rounds\n", paced, rounds);
     std::printf("  curl:          %.3f s  CPU %3.0f %%\n", slow.curlSeconds, slow.curlCpu);
     std::printf("  Klevar engine: %.3f s  CPU %3.0f %% (target: under 25)\n", slow.engineSeconds,
                 slow.engineCpu);
     std::printf("  page through yt-dlp to complete file: %.3f s, %.2f x curl of the file "
                 "(target: at most 1.3)\n",
                 slow.ytdlpSeconds, slow.ytdlpSeconds / slow.curlSeconds);
-    std::printf("The same served at %d MB/s, one round\n", home);
+    std::printf("The same served at %d MB/s, median of %d rounds\n", home, rounds);
     std::printf("  curl:          %.3f s\n", slower.curlSeconds);
     std::printf("  Klevar engine: %.3f s\n", slower.engineSeconds);
     std::printf("  page through yt-dlp to complete file: %.3f s, %.2f x curl of the file "
