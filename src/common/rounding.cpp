@@ -3,6 +3,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <limits>
 
 qint64 roundHalfEven(double value)
 {
@@ -13,5 +14,12 @@ qint64 roundHalfEven(double value)
     double result = floor;
     if (diff > 0.5 || (diff == 0.5 && std::fmod(floor, 2.0) != 0.0))
         result = floor + 1.0;
+    // A number from outside (a broken file's length, say) may lie beyond any integer:
+    // it becomes the nearest one there is.
+    constexpr double TwoTo63 = 9223372036854775808.0;
+    if (result >= TwoTo63)
+        return std::numeric_limits<qint64>::max();
+    if (result < -TwoTo63)
+        return std::numeric_limits<qint64>::min();
     return static_cast<qint64>(result);
 }

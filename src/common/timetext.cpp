@@ -7,7 +7,8 @@ namespace {
 QString format(qint64 seconds, int hourWidth)
 {
     const bool negative = seconds < 0;
-    const qint64 s = negative ? -seconds : seconds;
+    // The size as an unsigned number, so that the most negative one has a size too.
+    const quint64 s = negative ? quint64(0) - quint64(seconds) : quint64(seconds);
     QString text = QStringLiteral("%1:%2:%3")
                        .arg(s / 3600, hourWidth, 10, QLatin1Char('0'))
                        .arg((s / 60) % 60, 2, 10, QLatin1Char('0'))

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 TEST(TimeText, FormatsHoursWithoutWrappingAtADay)
 {
     EXPECT_EQ(TimeText::clock(0), "0:00:00");
@@ -13,6 +15,9 @@ TEST(TimeText, FormatsHoursWithoutWrappingAtADay)
     EXPECT_EQ(TimeText::paddedClock(65), "00:01:05");
     EXPECT_EQ(TimeText::paddedClock(40000), "11:06:40");
     EXPECT_EQ(TimeText::clock(-5), "-0:00:05");
+    // The ends of the range, as a broken file's length reaches them.
+    EXPECT_EQ(TimeText::clock(std::numeric_limits<qint64>::min()), "-2562047788015215:30:08");
+    EXPECT_EQ(TimeText::clock(std::numeric_limits<qint64>::max()), "2562047788015215:30:07");
 }
 
 TEST(TimeText, ReadsHoursPastTwentyThreeAndRefusesNonTimes)
@@ -38,4 +43,9 @@ TEST(Rounding, HalvesGoToTheEvenNeighbour)
     EXPECT_EQ(roundHalfEven(33.3333), 33);
     EXPECT_EQ(roundHalfEven(99.6), 100);
     EXPECT_EQ(roundHalfEven(0.49999), 0);
+    // Numbers beyond every integer, as a broken file's "ID_LENGTH=-4444...4" or an encoder's
+    // "time=4444...4:00:00.00" give them, become the nearest integer there is.
+    EXPECT_EQ(roundHalfEven(1.6e41), std::numeric_limits<qint64>::max());
+    EXPECT_EQ(roundHalfEven(-4.4e70), std::numeric_limits<qint64>::min());
+    EXPECT_EQ(roundHalfEven(9.2e18), qint64(9200000000000000000));
 }
