@@ -35,6 +35,8 @@ double number(const QJsonObject &object, const char *key, double otherwise)
     return value.isDouble() ? value.toDouble() : otherwise;
 }
 
+// The forms end in "\z", not "$": "$" also matches before a last line end, and "m4a\n"
+// would make a file name of two lines, "Referer\n" a header line of its own.
 bool matches(const QString &value, const QRegularExpression &form)
 {
     return form.match(value).hasMatch();
@@ -44,13 +46,13 @@ bool matches(const QString &value, const QRegularExpression &form)
 // something: only ids of plain characters are used, never one that looks like an option.
 bool isPlainId(const QString &id)
 {
-    static const QRegularExpression form(QStringLiteral("^[A-Za-z0-9_][A-Za-z0-9_.-]{0,63}$"));
+    static const QRegularExpression form(QStringLiteral("^[A-Za-z0-9_][A-Za-z0-9_.-]{0,63}\\z"));
     return matches(id, form);
 }
 
 QString extension(const QString &ext)
 {
-    static const QRegularExpression form(QStringLiteral("^[a-z0-9]{1,8}$"));
+    static const QRegularExpression form(QStringLiteral("^[a-z0-9]{1,8}\\z"));
     const QString lower = ext.toLower();
     return matches(lower, form) ? lower : QStringLiteral("mp4");
 }
@@ -59,7 +61,7 @@ QString extension(const QString &ext)
 // line.
 QList<std::pair<QByteArray, QByteArray>> headers(const QJsonObject &object)
 {
-    static const QRegularExpression name(QStringLiteral("^[!#$%&'*+.^_`|~0-9A-Za-z-]{1,64}$"));
+    static const QRegularExpression name(QStringLiteral("^[!#$%&'*+.^_`|~0-9A-Za-z-]{1,64}\\z"));
     QList<std::pair<QByteArray, QByteArray>> found;
     const QJsonObject given = object.value(QLatin1String("http_headers")).toObject();
     for (auto it = given.begin(); it != given.end(); ++it) {

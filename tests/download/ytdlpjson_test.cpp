@@ -103,6 +103,16 @@ TEST(YtDlpJson, FormatsAreNarrowedToWhatIsSafeToUse)
     EXPECT_FALSE(hls.isPlainFile());
     EXPECT_FALSE(video->formats[2].isPlainFile()); // pieces, though over https
 
+    // A line end after a value that is safe without it, as fuzzing found them.
+    const auto endings = parse(R"({"formats": [
+        {"format_id": "18\n", "url": "https://cdn/a"},
+        {"format_id": "22", "url": "https://cdn/b", "ext": "m4a\n",
+         "http_headers": {"Referer\n": "https://site/"}}]})");
+    ASSERT_TRUE(endings);
+    ASSERT_EQ(endings->formats.size(), 1);
+    EXPECT_EQ(endings->formats[0].ext, "mp4");
+    EXPECT_TRUE(endings->formats[0].headers.isEmpty());
+
     // A page of one stream describes it at the top.
     const auto single = parse(R"({"format_id": "0", "url": "http://h/v.webm", "ext": "webm"})");
     ASSERT_TRUE(single);
