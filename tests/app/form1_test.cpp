@@ -8,6 +8,7 @@
 #include "media/conversionlist.h"
 #include "media/mediaprobe.h"
 #include "media/queuecontroller.h"
+#include "media/queuefile.h"
 #include "profiles/optionset.h"
 #include "settings/inifile.h"
 
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -412,4 +414,42 @@ TEST_F(Form1Test, ConvertNowWithoutAnOutputTypeSaysSoAndStartsNothing)
     EXPECT_TRUE(boxes[0].startsWith("No output type is chosen.")) << boxes[0].toStdString();
     EXPECT_FALSE(w.findChild<QWidget *>("Picture4")->isVisible());
     EXPECT_EQ(w.conversionList()->text(0, ConversionList::Status), "");
+}
+
+// The window's side of the kept queue: what a start tells, and the setting that turns
+// the bringing back off. The file itself has tests of its own.
+TEST_F(Form1Test, AStartTellsWhatBecameOfTheKeptQueue)
+{
+    const QString queueFile = folder.file("queue.dat");
+    QFile::copy(folder.file("plus.jpg"), folder.file("clip.avi"));
+    const QList<QueueFile::Row> kept = {{folder.file("clip.avi"), "0:00:01", "0:00:02", "", ""},
+                                        {folder.file("done.avi"), "", "", "", "OK"}};
+    ASSERT_TRUE(QueueFile::write(queueFile, kept));
+    IniFile::write(folder.settingsFile(), "set", "restorequeue", "0");
+    {
+        Form1 w;
+        EXPECT_EQ(w.conversionList()->count(), 0);
+        EXPECT_EQ(w.statusBar()->currentMessage(), "");
+    }
+    IniFile::write(folder.settingsFile(), "set", "restorequeue", "1");
+    {
+        Form1 w;
+        EXPECT_EQ(w.statusBar()->currentMessage(), "Restored 1 file not yet converted.");
+        EXPECT_EQ(w.conversionList()->count(), 1);
+    }
+
+    QFile damaged(queueFile);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a queue\n");
+    damaged.close();
+    {
+        Form1 w;
+        EXPECT_EQ(w.statusBar()->currentMessage(),
+                  "The queue of the last run could not be read (it is not a queue file, or it "
+                  "is damaged); it was kept as " + queueFile + ".unreadable.");
+        EXPECT_EQ(w.conversionList()->count(), 0);
+    }
+    Form1 again;
+    EXPECT_EQ(again.statusBar()->currentMessage(), "") << "told only once";
+    EXPECT_TRUE(FakeDesktop::current().messages().isEmpty());
 }
