@@ -104,7 +104,11 @@ int main(int argc, char **argv)
 
     ConversionList list;
     QueueController queue(&list, nullptr);
+    // "--no-queue-file" leaves the queue file out, to see what it costs.
+    const bool keep = !(argc > 2 && QByteArray(argv[2]) == "--no-queue-file");
     QueueKeeper keeper(&list, queue.probe(), dir.filePath(QStringLiteral("queue.dat")));
+    if (!keep)
+        keeper.finish(); // the empty queue written, then no more
     ConversionListView view;
     view.setQueue(&queue);
     view.resize(900, 600);
