@@ -144,6 +144,12 @@ Qt::ItemFlags ConversionList::flags(const QModelIndex &index) const
     return index.isValid() ? flags | Qt::ItemIsDragEnabled : flags;
 }
 
+// Files come by copy from a file manager, rows by a move within the view.
+Qt::DropActions ConversionList::supportedDropActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
+}
+
 QVariant ConversionList::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || !valid(index.row()))

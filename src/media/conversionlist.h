@@ -56,6 +56,7 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     // Rows may be dragged within the list view.
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    Qt::DropActions supportedDropActions() const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
