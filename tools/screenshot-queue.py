@@ -68,9 +68,7 @@ def main():
         time.sleep(2)
         shoot(window, os.path.join(out, "dropped-folder.png"))
 
-        program = next(p for p in os.listdir("/proc") if p.isdigit() and
-                       os.path.basename(os.path.realpath(f"/proc/{p}/exe")) == "klevar" and
-                       "klevar-shot-" in os.path.realpath(f"/proc/{p}/exe"))
+        program = shots.xdotool("getwindowpid", window)
         folder = os.path.dirname(os.path.realpath(f"/proc/{program}/exe"))
         shots.convert_now(window)
         ends = time.monotonic() + 120
