@@ -62,8 +62,8 @@ QString configFolder()
 
 QString dataFolder()
 {
-    return ensured(xdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) +
-                       QLatin1Char('/') + ProgramName,
+    return ensured(xdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) + QLatin1Char('/') +
+                       ProgramName,
                    true);
 }
 

@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QScopeGuard>
 #include <QWidget>
 
 namespace {
@@ -146,43 +147,49 @@ void QueueController::addGivenFiles(const QStringList &paths, QWidget *parent)
 void QueueController::addPaths(const QStringList &paths, Rule rule, QWidget *parent)
 {
     m_additions.enqueue(Addition{paths, rule, parent, {}, 0});
-    // Behind a folder still being walked, the files wait their turn.
-    if (!m_walk)
+    // Behind a folder still being walked, or a message box still open, the files wait
+    // their turn.
+    if (!m_walk && !m_adding)
         continueAdding();
 }
 
 void QueueController::continueAdding()
 {
+    m_adding = true;
+    const auto done = qScopeGuard([this] { m_adding = false; });
+    // The head is looked up anew after each file: a message box shown for one lets more
+    // additions join the queue meanwhile.
     while (!m_additions.isEmpty()) {
-        Addition &addition = m_additions.head();
-        while (!addition.paths.isEmpty()) {
-            const QString path = addition.paths.takeFirst();
-            if (QFileInfo(path).isDir()) {
-                m_walk = new FolderWalk(path, &QueueController::isVideoFile, this);
-                connect(m_walk, &FolderWalk::finished, this, &QueueController::walkFinished);
-                m_walk->start();
-                return;
-            }
-            if (!addOne(addition, path))
-                addition.paths.clear();
+        if (m_additions.head().paths.isEmpty()) {
+            finishAddition(m_additions.dequeue());
+            continue;
         }
-        const Addition done = m_additions.dequeue();
-        finishAddition(done);
+        const QString path = m_additions.head().paths.takeFirst();
+        if (QFileInfo(path).isDir()) {
+            m_walk = new FolderWalk(path, &QueueController::isVideoFile, this);
+            connect(m_walk, &FolderWalk::finished, this, &QueueController::walkFinished);
+            m_walk->start();
+            return;
+        }
+        if (!addOne(path) && !m_additions.isEmpty())
+            m_additions.head().paths.clear();
     }
 }
 
-bool QueueController::addOne(Addition &addition, const QString &path)
+bool QueueController::addOne(const QString &path)
 {
+    const Addition &addition = m_additions.head();
     const bool taken = addition.rule == Rule::Drop
                            ? isVideoFile(path)
                            : isVideoFile(path) || isSupportedMediaFile(path);
     if (!taken) {
-        Desktop::instance().showMessage(addition.parent, QStringLiteral("Only Video files are allowed!"),
+        Desktop::instance().showMessage(addition.parent,
+                                        QStringLiteral("Only Video files are allowed!"),
                                         Desktop::Icon::Information);
         return false;
     }
     if (addition.rule == Rule::Given && !QFileInfo(path).isFile())
-        addition.missing << path;
+        m_additions.head().missing << path;
     else
         m_probe->AddVideoFile(path);
     return true;
@@ -203,10 +210,10 @@ void QueueController::walkFinished(const QStringList &taken, int passedOver)
 void QueueController::finishAddition(const Addition &addition)
 {
     if (!addition.missing.isEmpty()) {
-        Desktop::instance().showMessage(
-            addition.parent,
-            QStringLiteral("These files were not found:\n") + addition.missing.join('\n'),
-            Desktop::Icon::Warning);
+        Desktop::instance().showMessage(addition.parent,
+                                        QStringLiteral("These files were not found:\n") +
+                                            addition.missing.join('\n'),
+                                        Desktop::Icon::Warning);
     }
     if (addition.passedOver > 0) {
         Q_EMIT statusMessage(addition.passedOver == 1

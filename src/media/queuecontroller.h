@@ -95,8 +95,8 @@ private:
     };
     void addPaths(const QStringList &paths, Rule rule, QWidget *parent);
     void continueAdding();
-    // false when the rest of the addition is to be dropped.
-    bool addOne(Addition &addition, const QString &path);
+    // A file of the first addition; false when the rest of it is to be dropped.
+    bool addOne(const QString &path);
     void walkFinished(const QStringList &taken, int passedOver);
     void finishAddition(const Addition &addition);
     void rowsAdded(int first);
@@ -108,4 +108,5 @@ private:
     QItemSelectionModel *m_selection;
     QQueue<Addition> m_additions;
     FolderWalk *m_walk = nullptr; // of the first addition, while one runs
+    bool m_adding = false;        // the additions are being worked through
 };

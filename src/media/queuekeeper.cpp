@@ -33,11 +33,10 @@ QList<QueueFile::Row> QueueKeeper::rows() const
 {
     QList<QueueFile::Row> rows;
     for (int row = 0; row < m_list->count(); ++row) {
-        rows << QueueFile::Row{m_list->text(row, ConversionList::FileName),
-                               m_list->text(row, ConversionList::Start),
-                               m_list->text(row, ConversionList::End),
-                               m_list->text(row, ConversionList::Watermark),
-                               m_list->text(row, ConversionList::Status)};
+        rows << QueueFile::Row{
+            m_list->text(row, ConversionList::FileName), m_list->text(row, ConversionList::Start),
+            m_list->text(row, ConversionList::End), m_list->text(row, ConversionList::Watermark),
+            m_list->text(row, ConversionList::Status)};
     }
     return rows + m_probe->waitingRows();
 }

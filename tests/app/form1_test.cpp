@@ -22,11 +22,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -416,15 +416,12 @@ TEST_F(Form1Test, ConvertNowWithoutAnOutputTypeSaysSoAndStartsNothing)
     EXPECT_EQ(w.conversionList()->text(0, ConversionList::Status), "");
 }
 
-// The window's side of the kept queue: what a start tells, and the setting that turns
-// the bringing back off. The file itself has tests of its own.
+// The window's side of the kept queue: the setting that turns the bringing back off, and
+// the one line about a file that could not be read. The file has tests of its own.
 TEST_F(Form1Test, AStartTellsWhatBecameOfTheKeptQueue)
 {
     const QString queueFile = folder.file("queue.dat");
-    QFile::copy(folder.file("plus.jpg"), folder.file("clip.avi"));
-    const QList<QueueFile::Row> kept = {{folder.file("clip.avi"), "0:00:01", "0:00:02", "", ""},
-                                        {folder.file("done.avi"), "", "", "", "OK"}};
-    ASSERT_TRUE(QueueFile::write(queueFile, kept));
+    ASSERT_TRUE(QueueFile::write(queueFile, {{folder.file("plus.jpg"), "", "", "", ""}}));
     IniFile::write(folder.settingsFile(), "set", "restorequeue", "0");
     {
         Form1 w;
@@ -432,24 +429,13 @@ TEST_F(Form1Test, AStartTellsWhatBecameOfTheKeptQueue)
         EXPECT_EQ(w.statusBar()->currentMessage(), "");
     }
     IniFile::write(folder.settingsFile(), "set", "restorequeue", "1");
-    {
-        Form1 w;
-        EXPECT_EQ(w.statusBar()->currentMessage(), "Restored 1 file not yet converted.");
-        EXPECT_EQ(w.conversionList()->count(), 1);
-    }
-
     QFile damaged(queueFile);
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("not a queue\n");
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("not a queue\n") > 0);
     damaged.close();
-    {
-        Form1 w;
-        EXPECT_EQ(w.statusBar()->currentMessage(),
-                  "The queue of the last run could not be read (it is not a queue file, or it "
-                  "is damaged); it was kept as " + queueFile + ".unreadable.");
-        EXPECT_EQ(w.conversionList()->count(), 0);
-    }
-    Form1 again;
-    EXPECT_EQ(again.statusBar()->currentMessage(), "") << "told only once";
+    Form1 w;
+    EXPECT_EQ(w.statusBar()->currentMessage(),
+              "The queue of the last run could not be read (it is not a queue file, or it is "
+              "damaged); it was kept as " +
+                  queueFile + ".unreadable.");
     EXPECT_TRUE(FakeDesktop::current().messages().isEmpty());
 }

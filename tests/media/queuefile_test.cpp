@@ -77,13 +77,13 @@ TEST(QueueFile, AnUnreadableFileIsSetAsideAndToldOnce)
     const QList<QByteArray> damaged = {
         "",
         "some other file\n",
-        header + "/v/a.avi\t0:00:00\t0:00:10\t\t",            // cut in its last line
-        header + "/v/a.avi\t0:00:00\t0:00:10\n",              // a field short
-        header + "/v/a.avi\t0:00:00\t0:00:10\t\t\t\n",        // a field too many
-        header + "/v/a\\q.avi\t0:00:00\t0:00:10\t\t\n",       // no such escape
-        header + "/v/a.avi\t0:00:00\t0:00:10\t\t\\\n",        // a lone backslash
-        header + "\t0:00:00\t0:00:10\t\t\n",                  // no file
-        header + "/v/\xff\xfe.avi\t0:00:00\t0:00:10\t\t\n",   // not UTF-8
+        header + "/v/a.avi\t0:00:00\t0:00:10\t\t",          // cut in its last line
+        header + "/v/a.avi\t0:00:00\t0:00:10\n",            // a field short
+        header + "/v/a.avi\t0:00:00\t0:00:10\t\t\t\n",      // a field too many
+        header + "/v/a\\q.avi\t0:00:00\t0:00:10\t\t\n",     // no such escape
+        header + "/v/a.avi\t0:00:00\t0:00:10\t\t\\\n",      // a lone backslash
+        header + "\t0:00:00\t0:00:10\t\t\n",                // no file
+        header + "/v/\xff\xfe.avi\t0:00:00\t0:00:10\t\t\n", // not UTF-8
     };
     QTemporaryDir dir;
     const QString path = dir.filePath("queue.dat");
@@ -152,7 +152,6 @@ TEST(QueueKeeper, TheFileFollowsTheQueueAndBringsBackWhatWasNotConverted)
     EXPECT_EQ(list.text(0, ConversionList::Size), "320x240") << "not probed again";
     EXPECT_EQ(list.text(1, ConversionList::FileName), one);
     EXPECT_EQ(list.text(1, ConversionList::Status), "") << "a row that ran waits again";
-    EXPECT_EQ(list.text(1, ConversionList::End), "0:00:03");
     keeper.flush();
     EXPECT_EQ(QueueFile::read(path).rows, keeper.rows()) << "the converted row left the file";
 }
