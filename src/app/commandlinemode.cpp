@@ -28,7 +28,8 @@ constexpr int StopDeadlineSeconds = 10;
 
 const char *const WindowUsage = "Usage:\n"
                                 "  klevar [--] [FILE...]\n"
-                                "        Open the window and add the files to the queue.\n";
+                                "        Open the window and add the files to the queue; a folder adds\n"
+                                "        the video files below it, sorted by path.\n";
 
 const char *const Trailer =
     "Names that begin with \"-\" follow \"--\". None of these modes needs a display, but for "

@@ -9,6 +9,7 @@
 #include "common/appinfo.h"
 #include "common/childprogram.h"
 #include "common/desktop.h"
+#include "common/programplaces.h"
 #include "common/skin.h"
 #include "convert/conversionpanel.h"
 #include "convert/conversionrun.h"
@@ -18,6 +19,7 @@
 #include "media/mediaprobe.h"
 #include "media/previewplayer.h"
 #include "media/queuecontroller.h"
+#include "media/queuekeeper.h"
 #include "preview/form2.h"
 #include "preview/previewpanel.h"
 #include "profiles/optionset.h"
@@ -37,12 +39,15 @@
 #include <QLabel>
 #include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent), m_list(new ConversionList(this)), m_options(new OptionSet(this)),
-      m_queue(new QueueController(m_list, m_options, this)), m_player(new PreviewPlayer(this))
+      m_queue(new QueueController(m_list, m_options, this)),
+      m_keeper(new QueueKeeper(m_list, m_queue->probe(), ProgramPlaces::queueFile(), this)),
+      m_player(new PreviewPlayer(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(MainCaption));
@@ -59,6 +64,7 @@ Form1::Form1(QWidget *parent)
     m_profiles->start();
     showOutputFolder();
     restorePlace();
+    restoreQueue();
 }
 
 Form1::~Form1() = default;
@@ -182,6 +188,11 @@ void Form1::connectCommands()
     alsoBy(lvwAudioTracks->captureAction(), &QAction::triggered, m_menu->Capture);
     connect(m_menu->Capture, &QAction::triggered, this, [this] { Form3::openCapture(this); });
 
+    connect(m_queue, &QueueController::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
+    connect(m_keeper, &QueueKeeper::writeFailed, this, [this](const QString &why) {
+        statusBar()->showMessage(QStringLiteral("The queue could not be saved: ") + why);
+    });
     connect(m_menu->exit, &QAction::triggered, this, &QWidget::close);
     connect(m_menu->options, &QAction::triggered, this, &Form1::showSettings);
     connect(m_menu->helphelp, &QAction::triggered, this, &Form1::ShowHelp);
@@ -194,6 +205,12 @@ void Form1::connectCommands()
 void Form1::showOutputFolder()
 {
     SkinLabel3->setText(QStringLiteral("Video Output Folder: ") + Settings::outputFolder());
+}
+
+void Form1::restoreQueue()
+{
+    if (Settings::restoreQueue())
+        statusBar()->showMessage(QueueKeeper::restoredText(m_keeper->restore()));
 }
 
 void Form1::ShowHelp()
@@ -253,6 +270,8 @@ void Form1::closeEvent(QCloseEvent *event)
         Settings::setProfile(position, m_profiles->selectedKey());
     m_profiles->close();
     m_run->stop();
+    // The queue as the user left it, the files still waiting for the probe included.
+    m_keeper->finish();
     // Before the runners are stopped: a stopped probe would otherwise start the next file.
     m_queue->probe()->stop();
     m_player->stopAll();

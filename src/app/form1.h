@@ -8,6 +8,7 @@ class ConversionPanel;
 class ConversionRun;
 class ConversionListView;
 class QueueController;
+class QueueKeeper;
 class MainMenu;
 class OptionSet;
 class OptionSheetView;
@@ -37,6 +38,7 @@ public:
     OptionSet *options() const { return m_options; }
     QComboBox *profileChooser() const;
     QueueController *queue() const { return m_queue; }
+    QueueKeeper *queueKeeper() const { return m_keeper; }
     ProfileChooser *profiles() const { return m_profiles; }
     ConversionRun *conversionRun() const { return m_run; }
     PreviewPlayer *previewPlayer() const { return m_player; }
@@ -51,6 +53,8 @@ private:
     QGroupBox *buildPreviewArea();
     void connectCommands();
     void showOutputFolder();
+    // The rows of the last run not yet converted come back, as the settings allow.
+    void restoreQueue();
     // The size and place of the last run, kept in settings.dat.
     void restorePlace();
     void savePlace();
@@ -63,6 +67,7 @@ private:
     ConversionList *m_list;
     OptionSet *m_options;
     QueueController *m_queue;
+    QueueKeeper *m_keeper;
     PreviewPlayer *m_player; // the program's one preview player
     PreviewPanel *m_preview = nullptr;
     ProfileChooser *m_profiles = nullptr;

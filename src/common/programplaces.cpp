@@ -15,6 +15,7 @@
 namespace {
 const QString ProgramName = QStringLiteral("klevar");
 const QString SettingsName = QStringLiteral("settings.dat");
+const QString QueueName = QStringLiteral("queue.dat");
 const QString StatisticsName = QStringLiteral("curconvert.log");
 
 bool inGroup(gid_t group)
@@ -55,6 +56,13 @@ QString ensured(const QString &folder, bool onlyForTheUser)
 QString configFolder()
 {
     return ensured(xdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config")) + QLatin1Char('/') +
+                       ProgramName,
+                   true);
+}
+
+QString dataFolder()
+{
+    return ensured(xdgFolder("XDG_DATA_HOME", QStringLiteral(".local/share")) + QLatin1Char('/') +
                        ProgramName,
                    true);
 }
@@ -126,6 +134,13 @@ QString ProgramPlaces::settingsFile()
     if (besideProgram())
         return AppFolder() + SettingsName;
     return configFolder() + QLatin1Char('/') + SettingsName;
+}
+
+QString ProgramPlaces::queueFile()
+{
+    if (besideProgram())
+        return AppFolder() + QueueName;
+    return dataFolder() + QLatin1Char('/') + QueueName;
 }
 
 QString ProgramPlaces::statisticsFile()

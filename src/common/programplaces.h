@@ -15,6 +15,8 @@ class ProgramPlaces
 public:
     // The settings file, "settings.dat".
     static QString settingsFile();
+    // The queue kept between runs, "queue.dat"; else in $XDG_DATA_HOME/klevar/.
+    static QString queueFile();
     // The encoder's statistics file, "curconvert.log".
     static QString statisticsFile();
     // The downloader's thumbnail cache, ending in "/".

@@ -280,6 +280,7 @@ void ConversionRun::finishRow(bool ok, const QString &whyFailed)
     const int row = currentRow();
     m_list->setText(row, ConversionList::Status, status);
     m_list->setToolTip(row, ok ? QString() : whyFailed);
+    m_list->setOutputPath(row, ok ? m_output.finalPath() : QString());
     // Of the rows done: never past 100, and moving even with hundreds of rows.
     setTotal(int(std::min<qint64>(100, qint64(m_position + 1) * 100 / m_ids.size())));
     Q_EMIT rowFinished(row, status, m_command.outputPath);

@@ -25,6 +25,16 @@ void ConversionList::removeItem(int row)
     endRemoveRows();
 }
 
+void ConversionList::moveItem(int from, int to)
+{
+    if (!valid(from) || !valid(to) || from == to)
+        return;
+    // Qt names the place before which the row goes, counted before it leaves.
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    m_rows.move(from, to);
+    endMoveRows();
+}
+
 void ConversionList::clearAll()
 {
     if (m_rows.isEmpty())
@@ -82,6 +92,17 @@ void ConversionList::setToolTip(int row, const QString &text)
     Q_EMIT dataChanged(index(row, 0), index(row, ColumnCount - 1), {Qt::ToolTipRole});
 }
 
+QString ConversionList::outputPath(int row) const
+{
+    return valid(row) ? m_rows[row].outputPath : QString();
+}
+
+void ConversionList::setOutputPath(int row, const QString &path)
+{
+    if (valid(row))
+        m_rows[row].outputPath = path;
+}
+
 QString ConversionList::caption(Column column)
 {
     switch (column) {
@@ -115,6 +136,18 @@ int ConversionList::rowCount(const QModelIndex &parent) const
 int ConversionList::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : ColumnCount;
+}
+
+Qt::ItemFlags ConversionList::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return index.isValid() ? flags | Qt::ItemIsDragEnabled : flags;
+}
+
+// Files come by copy from a file manager, rows by a move within the view.
+Qt::DropActions ConversionList::supportedDropActions() const
+{
+    return Qt::CopyAction | Qt::MoveAction;
 }
 
 QVariant ConversionList::data(const QModelIndex &index, int role) const

@@ -30,6 +30,8 @@ public:
     // Appends a row whose text and tag are the path; returns its index.
     int addItem(const QString &path);
     void removeItem(int row);
+    // Moves the row so that it stands at position to afterwards; its number goes with it.
+    void moveItem(int from, int to);
     void clearAll();
     int count() const { return int(m_rows.size()); }
     // A row's own number, never given to another row: it names the row wherever rows
@@ -44,11 +46,17 @@ public:
     // Shown when the mouse rests on the row (why a row failed, for one).
     QString toolTip(int row) const;
     void setToolTip(int row, const QString &text);
+    // The file a row converted into; empty until it is "OK".
+    QString outputPath(int row) const;
+    void setOutputPath(int row, const QString &path);
 
     static QString caption(Column column);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
+    // Rows may be dragged within the list view.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    Qt::DropActions supportedDropActions() const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
@@ -58,6 +66,7 @@ private:
         QString columns[ColumnCount];
         QString tag;
         QString toolTip;
+        QString outputPath;
         quint64 id = 0;
     };
     bool valid(int row) const { return row >= 0 && row < m_rows.size(); }

@@ -7,6 +7,7 @@
 #include "media/queuecontroller.h"
 
 #include <QAction>
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -75,7 +76,9 @@ ConversionListView::ConversionListView(QWidget *parent) : QTreeView(parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
-    setDragDropMode(QAbstractItemView::DropOnly);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(true);
     setItemDelegate(new ColumnAlignmentDelegate(this));
     header()->setSectionsClickable(false);
     header()->setStretchLastSection(false);
@@ -107,9 +110,30 @@ void ConversionListView::buildMenu()
     m_addFiles = m_menu->addAction(QStringLiteral("Add Files"));
     m_remove = m_menu->addAction(QStringLiteral("Remove Selected Item"));
     m_clear = m_menu->addAction(QStringLiteral("Clear All Items"));
+    m_removeConverted =
+        addListAction(QStringLiteral("removeconverted"), QStringLiteral("Remove Converted Files"));
+    m_menu->addSeparator();
+    m_moveUp = addListAction(QStringLiteral("moveup"), QStringLiteral("Move Up"),
+                             QKeySequence(Qt::CTRL | Qt::Key_Up));
+    m_moveDown = addListAction(QStringLiteral("movedown"), QStringLiteral("Move Down"),
+                               QKeySequence(Qt::CTRL | Qt::Key_Down));
+    m_openOutputFolder =
+        addListAction(QStringLiteral("openoutputfolder"), QStringLiteral("Open Output Folder"));
     m_menu->addSeparator();
     m_capture = m_menu->addAction(QStringLiteral("Capture Video From DV"));
     m_import = m_menu->addAction(QStringLiteral("Import Video From Youtube"));
+}
+
+// The shortcut works while the list has the focus, menu open or not.
+QAction *ConversionListView::addListAction(const QString &name, const QString &caption,
+                                           const QKeySequence &shortcut)
+{
+    QAction *action = m_menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+    return action;
 }
 
 int ConversionListView::columnNeed(int column) const
@@ -156,12 +180,20 @@ void ConversionListView::setQueue(QueueController *queue)
             [this, queue] { queue->addByDialog(window()); });
     connect(m_remove, &QAction::triggered, queue, &QueueController::removeSelected);
     connect(m_clear, &QAction::triggered, queue, &QueueController::clearAll);
+    connect(m_removeConverted, &QAction::triggered, queue, &QueueController::removeConverted);
+    connect(m_moveUp, &QAction::triggered, queue, [queue] { queue->moveSelected(-1); });
+    connect(m_moveDown, &QAction::triggered, queue, [queue] { queue->moveSelected(+1); });
+    connect(m_openOutputFolder, &QAction::triggered, queue, &QueueController::openOutputFolder);
 
     ConversionList *list = queue->list();
     connect(list, &QAbstractItemModel::dataChanged, this, &ConversionListView::enableConvertFailed);
     connect(list, &QAbstractItemModel::rowsRemoved, this, &ConversionListView::enableConvertFailed);
     connect(list, &QAbstractItemModel::modelReset, this, &ConversionListView::enableConvertFailed);
     enableConvertFailed();
+    connect(list, &QAbstractItemModel::dataChanged, this, &ConversionListView::updateMenu);
+    connect(queue->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ConversionListView::updateMenu);
+    updateMenu();
 }
 
 void ConversionListView::enableConvertFailed()
@@ -173,8 +205,35 @@ void ConversionListView::enableConvertFailed()
     m_convertFailed->setEnabled(failed);
 }
 
+bool ConversionListView::isOwnDrag(const QDropEvent *event) const
+{
+    return event->source() == this;
+}
+
+void ConversionListView::startDrag(Qt::DropActions)
+{
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(model()->mimeData(rows));
+    drag->exec(Qt::MoveAction);
+}
+
+int ConversionListView::dropRow(const QPoint &at) const
+{
+    const QModelIndex index = indexAt(at);
+    if (!index.isValid())
+        return model()->rowCount() - 1;
+    return index.row();
+}
+
 void ConversionListView::dragEnterEvent(QDragEnterEvent *event)
 {
+    if (isOwnDrag(event)) {
+        event->acceptProposedAction();
+        return;
+    }
     if (localFiles(event->mimeData()).isEmpty()) {
         event->ignore();
         return;
@@ -184,6 +243,11 @@ void ConversionListView::dragEnterEvent(QDragEnterEvent *event)
 
 void ConversionListView::dragMoveEvent(QDragMoveEvent *event)
 {
+    if (isOwnDrag(event)) {
+        QTreeView::dragMoveEvent(event); // shows where the row would go
+        event->acceptProposedAction();
+        return;
+    }
     if (localFiles(event->mimeData()).isEmpty()) {
         event->ignore();
         return;
@@ -193,6 +257,18 @@ void ConversionListView::dragMoveEvent(QDragMoveEvent *event)
 
 void ConversionListView::dropEvent(QDropEvent *event)
 {
+    if (isOwnDrag(event)) {
+        event->acceptProposedAction();
+        const int from = m_queue->selectedRow();
+        const int to = dropRow(event->position().toPoint());
+        if (from >= 0 && to >= 0 && from != to) {
+            m_queue->list()->moveItem(from, to);
+            m_queue->selectRow(to);
+        }
+        setState(NoState);
+        viewport()->update();
+        return;
+    }
     const QStringList files = localFiles(event->mimeData());
     if (files.isEmpty()) {
         event->ignore();
@@ -218,6 +294,14 @@ void ConversionListView::keyPressEvent(QKeyEvent *event)
         m_remove->trigger();
         event->accept();
         return;
+    }
+    // The view's own Ctrl+arrow would move the current row without the selection.
+    for (QAction *move : {m_moveUp, m_moveDown}) {
+        if (QKeySequence(event->keyCombination()) == move->shortcut()) {
+            move->trigger();
+            event->accept();
+            return;
+        }
     }
     QTreeView::keyPressEvent(event);
 }
@@ -257,6 +341,7 @@ bool ConversionListView::isElided(const QModelIndex &index) const
 void ConversionListView::updateMenu()
 {
     const int row = m_queue ? m_queue->selectedRow() : -1;
+    m_openOutputFolder->setEnabled(m_queue && !m_queue->selectedOutputFolder().isEmpty());
     m_whyFailed->setEnabled(row >= 0 && model()->index(row, ConversionList::Status).data() ==
                                             QStringLiteral("Fail"));
 }

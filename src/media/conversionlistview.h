@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeySequence>
 #include <QStringList>
 #include <QTreeView>
 
@@ -34,6 +35,11 @@ public:
     QAction *addFilesAction() const { return m_addFiles; }
     QAction *removeAction() const { return m_remove; }
     QAction *clearAction() const { return m_clear; }
+    QAction *removeConvertedAction() const { return m_removeConverted; }
+    QAction *moveUpAction() const { return m_moveUp; }
+    QAction *moveDownAction() const { return m_moveDown; }
+    // Enabled on a row that reads "OK".
+    QAction *openOutputFolderAction() const { return m_openOutputFolder; }
     QAction *captureAction() const { return m_capture; }
     QAction *importAction() const { return m_import; }
 
@@ -45,12 +51,19 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    // A row dragged within the list moves; nothing is ever removed by a drag.
+    void startDrag(Qt::DropActions supportedActions) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
 private:
     void buildMenu();
+    QAction *addListAction(const QString &name, const QString &caption,
+                           const QKeySequence &shortcut = {});
+    bool isOwnDrag(const QDropEvent *event) const;
+    // Where a row dropped at this point goes.
+    int dropRow(const QPoint &at) const;
     // Until the user drags a column's edge, the columns follow the list's width.
     void fitColumns();
     int columnNeed(int column) const;
@@ -69,6 +82,10 @@ private:
     QAction *m_addFiles = nullptr;
     QAction *m_remove = nullptr;
     QAction *m_clear = nullptr;
+    QAction *m_removeConverted = nullptr;
+    QAction *m_moveUp = nullptr;
+    QAction *m_moveDown = nullptr;
+    QAction *m_openOutputFolder = nullptr;
     QAction *m_capture = nullptr;
     QAction *m_import = nullptr;
     bool m_fitting = false;

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 constexpr int DefaultTimeLimitMs = 30000;
@@ -21,6 +22,7 @@ constexpr int KilledWaitMs = 5000;
 struct MediaProbe::Job
 {
     QString path;
+    std::optional<QueueFile::Row> kept;
     QPersistentModelIndex row;
     Stage stage = Stage::Identify;
     ProbeReport report;
@@ -78,14 +80,34 @@ CommandLine MediaProbe::durationCommand(const QString &path)
 
 void MediaProbe::AddVideoFile(const QString &path)
 {
-    m_waiting.enqueue(path);
+    m_waiting.enqueue({QueueFile::Row{path, {}, {}, {}, {}}, false});
     m_busyTold = true;
+    Q_EMIT waitingChanged();
     startWaiting();
+}
+
+void MediaProbe::addKeptRow(const QueueFile::Row &kept)
+{
+    m_waiting.enqueue({kept, true});
+    m_busyTold = true;
+    Q_EMIT waitingChanged();
+    startWaiting();
+}
+
+QList<QueueFile::Row> MediaProbe::waitingRows() const
+{
+    QList<QueueFile::Row> rows;
+    for (const Waiting &waiting : m_waiting)
+        rows << waiting.row;
+    return rows;
 }
 
 void MediaProbe::stop()
 {
+    const bool hadWaiting = !m_waiting.isEmpty();
     m_waiting.clear();
+    if (hadWaiting)
+        Q_EMIT waitingChanged();
     // Taken out first: a player's end cannot reach a job that is being dropped.
     std::vector<std::unique_ptr<Job>> dropped;
     dropped.swap(m_jobs);
@@ -97,10 +119,16 @@ void MediaProbe::startWaiting()
 {
     while (int(m_jobs.size()) < m_parallel && !m_waiting.isEmpty()) {
         auto job = std::make_unique<Job>();
-        job->path = m_waiting.dequeue();
+        const Waiting next = m_waiting.dequeue();
+        job->path = next.row.file;
+        if (next.kept)
+            job->kept = next.row;
         // The row exists before the player runs, so a file that yields nothing still
         // has its row.
-        job->row = QPersistentModelIndex(m_list->index(m_list->addItem(job->path), 0));
+        const int added = m_list->addItem(job->path);
+        if (next.kept)
+            m_list->setText(added, ConversionList::Watermark, next.row.watermark);
+        job->row = QPersistentModelIndex(m_list->index(added, 0));
         job->limit.setSingleShot(true);
         job->limit.setInterval(m_limitMs);
         Job *started = job.get();
@@ -177,8 +205,9 @@ void MediaProbe::finishRow(const Job &job)
         return; // removed while it was probed
     const int row = job.row.row();
     const ProbeReport &report = job.report;
-    m_list->setText(row, ConversionList::Start, QStringLiteral("0:00:00"));
-    m_list->setText(row, ConversionList::End, report.lengthText());
+    m_list->setText(row, ConversionList::Start,
+                    job.kept ? job.kept->start : QStringLiteral("0:00:00"));
+    m_list->setText(row, ConversionList::End, job.kept ? job.kept->end : report.lengthText());
     m_list->setText(row, ConversionList::Size, report.sizeText());
     m_list->setText(row, ConversionList::Format, report.formatText());
     m_list->setText(row, ConversionList::VideoTime, report.lengthText());

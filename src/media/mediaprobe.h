@@ -3,6 +3,7 @@
 
 #include "common/commandline.h"
 #include "media/probereport.h"
+#include "media/queuefile.h"
 
 #include <QObject>
 #include <QQueue>
@@ -32,6 +33,11 @@ public:
     // Queues the file; its row is appended when one of the players is free, after the
     // rows of the files added before it.
     void AddVideoFile(const QString &path);
+    // A row of the queue kept from the last run: probed again, but with its own clip
+    // times and watermark rather than the whole file's.
+    void addKeptRow(const QueueFile::Row &kept);
+    // The files that wait for a player, as rows of the queue to come.
+    QList<QueueFile::Row> waitingRows() const;
     // True while a file is being probed or waits for its turn.
     bool isBusy() const { return !m_jobs.empty() || !m_waiting.isEmpty(); }
     // A probe that runs longer is stopped (30 s unless set otherwise).
@@ -53,9 +59,17 @@ Q_SIGNALS:
     void rowProbed(int row);
     // Every added file has been probed.
     void idle();
+    // Files joined or left the files that wait.
+    void waitingChanged();
 
 private:
     struct Job;
+    // A file waiting for its turn; a kept row brings its clip and watermark along.
+    struct Waiting
+    {
+        QueueFile::Row row;
+        bool kept = false;
+    };
     enum class Stage { Identify, Duration };
 
     void startWaiting();
@@ -66,7 +80,7 @@ private:
     void reportIdle();
 
     ConversionList *m_list;
-    QQueue<QString> m_waiting;
+    QQueue<Waiting> m_waiting;
     std::vector<std::unique_ptr<Job>> m_jobs; // in the order their rows were appended
     int m_parallel = DefaultParallel;
     int m_limitMs;

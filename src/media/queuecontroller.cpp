@@ -3,6 +3,7 @@
 
 #include "common/desktop.h"
 #include "media/conversionlist.h"
+#include "media/folderwalk.h"
 #include "media/mediaprobe.h"
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
@@ -10,6 +11,8 @@
 
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QScopeGuard>
+#include <QWidget>
 
 namespace {
 // Description and patterns of each entry of the open dialog, in the order shown.
@@ -133,34 +136,90 @@ void QueueController::addByDialog(QWidget *parent)
 
 void QueueController::addByDrop(const QStringList &paths, QWidget *parent)
 {
-    for (const QString &path : paths) {
-        if (!isVideoFile(path)) {
-            Desktop::instance().showMessage(parent, QStringLiteral("Only Video files are allowed!"),
-                                            Desktop::Icon::Information);
-            return;
-        }
-        m_probe->AddVideoFile(path);
-    }
+    addPaths(paths, Rule::Drop, parent);
 }
 
 void QueueController::addGivenFiles(const QStringList &paths, QWidget *parent)
 {
-    QStringList missing;
-    for (const QString &path : paths) {
-        if (!isVideoFile(path) && !isSupportedMediaFile(path)) {
-            Desktop::instance().showMessage(parent, QStringLiteral("Only Video files are allowed!"),
-                                            Desktop::Icon::Information);
-            break;
+    addPaths(paths, Rule::Given, parent);
+}
+
+void QueueController::addPaths(const QStringList &paths, Rule rule, QWidget *parent)
+{
+    m_additions.enqueue(Addition{paths, rule, parent, {}, 0});
+    // Behind a folder still being walked, or a message box still open, the files wait
+    // their turn.
+    if (!m_walk && !m_adding)
+        continueAdding();
+}
+
+void QueueController::continueAdding()
+{
+    m_adding = true;
+    const auto done = qScopeGuard([this] { m_adding = false; });
+    // The head is looked up anew after each file: a message box shown for one lets more
+    // additions join the queue meanwhile.
+    while (!m_additions.isEmpty()) {
+        if (m_additions.head().paths.isEmpty()) {
+            finishAddition(m_additions.dequeue());
+            continue;
         }
-        if (QFileInfo(path).isFile())
-            m_probe->AddVideoFile(path);
-        else
-            missing << path;
+        const QString path = m_additions.head().paths.takeFirst();
+        if (QFileInfo(path).isDir()) {
+            m_walk = new FolderWalk(path, &QueueController::isVideoFile, this);
+            connect(m_walk, &FolderWalk::finished, this, &QueueController::walkFinished);
+            m_walk->start();
+            return;
+        }
+        if (!addOne(path) && !m_additions.isEmpty())
+            m_additions.head().paths.clear();
     }
-    if (!missing.isEmpty()) {
-        Desktop::instance().showMessage(
-            parent, QStringLiteral("These files were not found:\n") + missing.join('\n'),
-            Desktop::Icon::Warning);
+}
+
+bool QueueController::addOne(const QString &path)
+{
+    const Addition &addition = m_additions.head();
+    const bool taken = addition.rule == Rule::Drop
+                           ? isVideoFile(path)
+                           : isVideoFile(path) || isSupportedMediaFile(path);
+    if (!taken) {
+        Desktop::instance().showMessage(addition.parent,
+                                        QStringLiteral("Only Video files are allowed!"),
+                                        Desktop::Icon::Information);
+        return false;
+    }
+    if (addition.rule == Rule::Given && !QFileInfo(path).isFile())
+        m_additions.head().missing << path;
+    else
+        m_probe->AddVideoFile(path);
+    return true;
+}
+
+void QueueController::walkFinished(const QStringList &taken, int passedOver)
+{
+    m_walk->deleteLater();
+    m_walk = nullptr;
+    if (m_additions.isEmpty())
+        return;
+    for (const QString &file : taken)
+        m_probe->AddVideoFile(file);
+    m_additions.head().passedOver += passedOver;
+    continueAdding();
+}
+
+void QueueController::finishAddition(const Addition &addition)
+{
+    if (!addition.missing.isEmpty()) {
+        Desktop::instance().showMessage(addition.parent,
+                                        QStringLiteral("These files were not found:\n") +
+                                            addition.missing.join('\n'),
+                                        Desktop::Icon::Warning);
+    }
+    if (addition.passedOver > 0) {
+        Q_EMIT statusMessage(addition.passedOver == 1
+                                 ? QStringLiteral("Passed over 1 file that is not a video file.")
+                                 : QStringLiteral("Passed over %1 files that are not video files.")
+                                       .arg(addition.passedOver));
     }
 }
 
@@ -171,9 +230,47 @@ void QueueController::removeSelected()
         m_list->removeItem(row);
 }
 
+void QueueController::removeConverted()
+{
+    for (int row = m_list->count() - 1; row >= 0; --row) {
+        if (m_list->text(row, ConversionList::Status) == QLatin1String("OK"))
+            m_list->removeItem(row);
+    }
+}
+
+void QueueController::moveSelected(int by)
+{
+    const int row = selectedRow();
+    const int to = row + by;
+    if (row < 0 || to < 0 || to >= m_list->count())
+        return;
+    m_list->moveItem(row, to);
+    selectRow(to);
+}
+
+QString QueueController::selectedOutputFolder() const
+{
+    const int row = selectedRow();
+    if (m_list->text(row, ConversionList::Status) != QLatin1String("OK") ||
+        m_list->outputPath(row).isEmpty())
+        return QString();
+    return QFileInfo(m_list->outputPath(row)).absolutePath();
+}
+
+void QueueController::openOutputFolder()
+{
+    const QString folder = selectedOutputFolder();
+    if (!folder.isEmpty())
+        Desktop::instance().openFolder(folder);
+}
+
 void QueueController::clearAll()
 {
-    // The files still waiting would otherwise fill the list again one by one.
+    // The files still waiting would otherwise fill the list again one by one, and so
+    // would the files of folders still being walked.
+    m_additions.clear();
+    delete m_walk;
+    m_walk = nullptr;
     m_probe->stop();
     m_list->clearAll();
 }

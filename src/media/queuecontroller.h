@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QQueue>
 #include <QString>
 #include <QStringList>
 
 class ConversionList;
+class FolderWalk;
 class MediaProbe;
 class OptionSet;
 class QItemSelectionModel;
@@ -43,13 +46,25 @@ public:
     static bool isSupportedMediaFile(const QString &path);
 
     void addByDialog(QWidget *parent = nullptr);
+    // A dropped folder adds the files below it that a drop takes, sorted by path, in
+    // its place among the dropped files; the others are passed over and counted in one
+    // status line.
     void addByDrop(const QStringList &paths, QWidget *parent = nullptr);
     // Files handed to the program at start (a file manager's "Open with"): added as a
     // drop adds them, but every type the open dialog offers is welcome, since the
     // desktop entry offers the program for those. Missing files are named in one
-    // message and left out.
+    // message and left out. A folder is added as a dropped one is.
     void addGivenFiles(const QStringList &paths, QWidget *parent = nullptr);
+    // True while dropped or given folders are still being walked.
+    bool isAdding() const { return !m_additions.isEmpty(); }
     void removeSelected();
+    // Every row that reads "OK".
+    void removeConverted();
+    // Moves the selected row one place up (-1) or down (+1); it stays selected.
+    void moveSelected(int by);
+    // The folder the selected row converted into, when the row reads "OK"; else empty.
+    QString selectedOutputFolder() const;
+    void openOutputFolder();
     // Empties the queue; files still being probed or waiting for it are dropped.
     void clearAll();
     // The list's click: the selected row becomes the preview's file and shows its name
@@ -63,8 +78,27 @@ Q_SIGNALS:
     void clipEditorRequested(int row);
     // A click chose this file: the one "Play" previews next.
     void currentFileChanged(const QString &path);
+    // A line for the window's status bar.
+    void statusMessage(const QString &text);
 
 private:
+    enum class Rule { Drop, Given };
+    // Files of one drop or one start, added in their order; a folder among them is
+    // walked before the files after it are added.
+    struct Addition
+    {
+        QStringList paths;
+        Rule rule = Rule::Drop;
+        QPointer<QWidget> parent;
+        QStringList missing;
+        int passedOver = 0;
+    };
+    void addPaths(const QStringList &paths, Rule rule, QWidget *parent);
+    void continueAdding();
+    // A file of the first addition; false when the rest of it is to be dropped.
+    bool addOne(const QString &path);
+    void walkFinished(const QStringList &taken, int passedOver);
+    void finishAddition(const Addition &addition);
     void rowsAdded(int first);
     void showCurrentRow();
 
@@ -72,4 +106,7 @@ private:
     OptionSet *m_options;
     MediaProbe *m_probe;
     QItemSelectionModel *m_selection;
+    QQueue<Addition> m_additions;
+    FolderWalk *m_walk = nullptr; // of the first addition, while one runs
+    bool m_adding = false;        // the additions are being worked through
 };

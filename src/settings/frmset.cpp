@@ -72,7 +72,11 @@ Frmset::Frmset(QWidget *parent) : QDialog(parent)
     Check1 =
         new QCheckBox(QStringLiteral("Automatically Shutdown Computer After Conversion"), frame3);
     Check1->setObjectName(QStringLiteral("Check1"));
-    (new QHBoxLayout(frame3))->addWidget(Check1);
+    Check2 = new QCheckBox(QStringLiteral("Restore the unconverted files at start"), frame3);
+    Check2->setObjectName(QStringLiteral("Check2"));
+    auto *checks = new QVBoxLayout(frame3);
+    checks->addWidget(Check1);
+    checks->addWidget(Check2);
 
     auto *frame4 = group(QStringLiteral("Frame4"), QStringLiteral("Thread"), this);
     Text1 = new QLineEdit(frame4);
@@ -113,6 +117,7 @@ void Frmset::load()
     Option1->setChecked(Settings::keepExistingFile());
     Option2->setChecked(!Settings::keepExistingFile());
     Check1->setChecked(Settings::autoShutdown());
+    Check2->setChecked(Settings::restoreQueue());
     Text1->setText(Settings::read(Settings::ThreadKey));
 }
 
@@ -130,6 +135,8 @@ void Frmset::accept()
     Settings::write(Settings::AutoShutKey,
                     Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     Settings::write(Settings::ThreadKey, NumericText::text(threads));
+    Settings::write(Settings::RestoreQueueKey,
+                    Check2->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     QDialog::accept();
 }
 

@@ -25,5 +25,6 @@ private:
     QRadioButton *Option1; // keep the existing file, add "_New"
     QRadioButton *Option2; // overwrite the existing file
     QCheckBox *Check1;     // shut down after the run
+    QCheckBox *Check2;     // bring the unconverted files back at start
     QLineEdit *Text1;      // number of encoder threads
 };

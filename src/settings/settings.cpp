@@ -47,6 +47,12 @@ bool Settings::autoShutdown()
     return NumericText::value(read(AutoShutKey)) == 1;
 }
 
+bool Settings::restoreQueue()
+{
+    const QString stored = read(RestoreQueueKey);
+    return stored.isEmpty() || NumericText::value(stored) != 0;
+}
+
 double Settings::threadCount()
 {
     return NumericText::value(read(ThreadKey));

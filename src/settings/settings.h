@@ -23,6 +23,9 @@ public:
     static inline const QString ProfileTypeKey = QStringLiteral("profiletype");
     // The main window's place and size at its last close (WindowPlace's text).
     static inline const QString MainWindowKey = QStringLiteral("mainwindow");
+    // "0": the queue of the last run is not brought back at start; anything else, or
+    // nothing stored, brings it back.
+    static inline const QString RestoreQueueKey = QStringLiteral("restorequeue");
     // The yt-dlp program the downloader reads today's pages with; empty: the one on PATH.
     static inline const QString YtDlpKey = QStringLiteral("ytdlp");
 
@@ -37,6 +40,7 @@ public:
     // true: keep an existing output file and give the new one another name.
     static bool keepExistingFile();
     static bool autoShutdown();
+    static bool restoreQueue();
     // The number the "thread" text begins with; 0 for none.
     static double threadCount();
     // The 1-based chooser position stored at the last close; 0 for none.

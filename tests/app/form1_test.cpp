@@ -8,6 +8,7 @@
 #include "media/conversionlist.h"
 #include "media/mediaprobe.h"
 #include "media/queuecontroller.h"
+#include "media/queuefile.h"
 #include "profiles/optionset.h"
 #include "settings/inifile.h"
 
@@ -21,10 +22,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QScreen>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -412,4 +414,28 @@ TEST_F(Form1Test, ConvertNowWithoutAnOutputTypeSaysSoAndStartsNothing)
     EXPECT_TRUE(boxes[0].startsWith("No output type is chosen.")) << boxes[0].toStdString();
     EXPECT_FALSE(w.findChild<QWidget *>("Picture4")->isVisible());
     EXPECT_EQ(w.conversionList()->text(0, ConversionList::Status), "");
+}
+
+// The window's side of the kept queue: the setting that turns the bringing back off, and
+// the one line about a file that could not be read. The file has tests of its own.
+TEST_F(Form1Test, AStartTellsWhatBecameOfTheKeptQueue)
+{
+    const QString queueFile = folder.file("queue.dat");
+    ASSERT_TRUE(QueueFile::write(queueFile, {{folder.file("plus.jpg"), "", "", "", ""}}));
+    IniFile::write(folder.settingsFile(), "set", "restorequeue", "0");
+    {
+        Form1 w;
+        EXPECT_EQ(w.conversionList()->count(), 0);
+        EXPECT_EQ(w.statusBar()->currentMessage(), "");
+    }
+    IniFile::write(folder.settingsFile(), "set", "restorequeue", "1");
+    QFile damaged(queueFile);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("not a queue\n") > 0);
+    damaged.close();
+    Form1 w;
+    EXPECT_EQ(w.statusBar()->currentMessage(),
+              "The queue of the last run could not be read (it is not a queue file, or it is "
+              "damaged); it was kept as " +
+                  queueFile + ".unreadable.");
+    EXPECT_TRUE(FakeDesktop::current().messages().isEmpty());
 }

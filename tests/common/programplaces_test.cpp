@@ -51,7 +51,7 @@ public:
 
 private:
     static constexpr const char *Names[] = {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
-                                            "XDG_RUNTIME_DIR"};
+                                            "XDG_RUNTIME_DIR", "XDG_DATA_HOME"};
     QTemporaryDir m_home;
     std::map<const char *, QByteArray> m_saved;
 };
@@ -94,6 +94,7 @@ TEST(ProgramPlaces, AWritableProgramFolderKeepsEverythingBesideTheProgram)
     EXPECT_TRUE(ProgramPlaces::besideProgram());
     EXPECT_EQ(ProgramPlaces::settingsFile(), folder.path() + "settings.dat");
     EXPECT_EQ(ProgramPlaces::statisticsFile(), folder.path() + "curconvert.log");
+    EXPECT_EQ(ProgramPlaces::queueFile(), folder.path() + "queue.dat");
     EXPECT_EQ(ProgramPlaces::cacheFolder(), folder.path() + "Cache/");
     EXPECT_TRUE(QFileInfo(folder.path() + "Cache").isDir());
     EXPECT_EQ(ProgramPlaces::downloadFolder(), folder.path());
@@ -110,15 +111,18 @@ TEST(ProgramPlaces, AReadOnlyProgramFolderSendsEachFileToItsXdgPlace)
     const QString config = user.set("XDG_CONFIG_HOME", "my config");
     const QString cache = user.set("XDG_CACHE_HOME", "my cache");
     const QString runtime = user.set("XDG_RUNTIME_DIR", "run/1000");
+    const QString data = user.set("XDG_DATA_HOME", "my data");
     ReadOnlyProgramFolder folder;
 
     EXPECT_FALSE(ProgramPlaces::besideProgram());
     EXPECT_EQ(ProgramPlaces::settingsFile(), config + "/klevar/settings.dat");
     EXPECT_EQ(ProgramPlaces::statisticsFile(), runtime + "/klevar/curconvert.log");
+    EXPECT_EQ(ProgramPlaces::queueFile(), data + "/klevar/queue.dat");
     EXPECT_EQ(ProgramPlaces::cacheFolder(), cache + "/klevar/");
     EXPECT_EQ(ProgramPlaces::downloadFolder(), user.home("Videos/"));
     EXPECT_EQ(ProgramPlaces::defaultOutputFolder(), user.home("Videos"));
-    for (const QString &made : {config + "/klevar", cache + "/klevar", runtime + "/klevar"}) {
+    for (const QString &made :
+         {config + "/klevar", cache + "/klevar", runtime + "/klevar", data + "/klevar"}) {
         EXPECT_TRUE(QFileInfo(made).isDir()) << made.toStdString();
         EXPECT_TRUE(onlyForTheOwner(made)) << made.toStdString();
     }
@@ -141,6 +145,7 @@ TEST(ProgramPlaces, WithoutTheVariablesTheHomeFolderHoldsThePlaces)
     ReadOnlyProgramFolder folder;
     EXPECT_EQ(ProgramPlaces::settingsFile(), user.home(".config/klevar/settings.dat"));
     EXPECT_EQ(ProgramPlaces::cacheFolder(), user.home(".cache/klevar/"));
+    EXPECT_EQ(ProgramPlaces::queueFile(), user.home(".local/share/klevar/queue.dat"));
     // No runtime folder: the statistics file goes to the cache.
     EXPECT_EQ(ProgramPlaces::statisticsFile(), user.home(".cache/klevar/curconvert.log"));
     EXPECT_EQ(ProgramPlaces::defaultOutputFolder(), user.home("Videos"));

@@ -6,10 +6,12 @@
 
 #include "media/columnfit.h"
 #include "media/failurereasonbox.h"
+#include "media/folderwalk.h"
 
 #include "common/fakedesktop.h"
 #include "common/programfolder.h"
 #include "common/realdesktop.h"
+#include "common/testfiles.h"
 #include "profiles/optionnames.h"
 #include "profiles/optionset.h"
 
@@ -32,6 +34,8 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+
+#include <sys/stat.h>
 
 class QueueTest : public ::testing::Test
 {
@@ -295,11 +299,12 @@ TEST_F(QueueTest, RightButtonOpensTheContextMenu)
         entries << (action->isSeparator() ? QStringLiteral("-")
                                           : action->text().replace("&&", "&"));
     }
-    EXPECT_EQ(entries, QStringList({"Convert Now!", "Convert Failed Files Again",
-                                    "Show Why It Failed", "-", "Play Selected File",
-                                    "Video Clip & WaterMark", "-", "Add Files",
-                                    "Remove Selected Item", "Clear All Items", "-",
-                                    "Capture Video From DV", "Import Video From Youtube"}));
+    EXPECT_EQ(entries,
+              QStringList({"Convert Now!", "Convert Failed Files Again", "Show Why It Failed", "-",
+                           "Play Selected File", "Video Clip & WaterMark", "-", "Add Files",
+                           "Remove Selected Item", "Clear All Items", "Remove Converted Files", "-",
+                           "Move Up", "Move Down", "Open Output Folder", "-",
+                           "Capture Video From DV", "Import Video From Youtube"}));
 
     QTest::mouseClick(m_view.viewport(), Qt::MiddleButton, {}, rowCentre(1));
     EXPECT_FALSE(menu->isVisible());
@@ -438,4 +443,97 @@ TEST_F(QueueTest, LongTextsShowWholeOnHoverAndAWidthTheUserSetStays)
     m_view.resize(700, 300);
     QCoreApplication::processEvents();
     EXPECT_EQ(header->sectionSize(ConversionList::Format), 200);
+}
+
+// A tree as users keep their clips: sub-folders, pictures and notes beside the videos,
+// hidden files, a pipe, and a link back up the tree that a walk must not follow.
+TEST_F(QueueTest, ADroppedFolderAddsItsVideosSortedInItsPlace)
+{
+    QTemporaryDir dir;
+    const QString top = dir.filePath("Holiday 2026");
+    for (const char *sub : {"b day two", "a day one/evening", "empty"})
+        ASSERT_TRUE(QDir().mkpath(top + '/' + sub));
+    const QStringList videos = {"a day one/beach.MP4", "a day one/evening/fire $x.mkv",
+                                "b day two/-dash.avi", "z last.webm"};
+    for (const QString &name : videos + QStringList{"a day one/beach.jpg", "notes.txt",
+                                                    "b day two/readme", ".hidden.avi"})
+        TestFiles::store(top + '/' + name, "x");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(top + "/pipe.avi").constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(top, top + "/b day two/loop"));
+    const QString before = dir.filePath("before.avi");
+    const QString after = dir.filePath("after.mkv");
+
+    drop({before, top, after});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_queue.isAdding(); }, 10000));
+    waitIdle();
+    QStringList expected = {before};
+    for (const QString &name : videos)
+        expected << top + '/' + name;
+    expected << after;
+    EXPECT_EQ(fileNames(), expected);
+    EXPECT_TRUE(FakeDesktop::current().messages().isEmpty());
+
+    // Given at start, a folder joins the same way; one line counts what was passed over.
+    QSignalSpy status(&m_queue, &QueueController::statusMessage);
+    m_queue.clearAll();
+    m_queue.addGivenFiles({top + "/b day two"}, &m_view);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_queue.isAdding(); }, 10000));
+    waitIdle();
+    EXPECT_EQ(fileNames(), QStringList({top + "/b day two/-dash.avi"}));
+    ASSERT_EQ(status.size(), 1);
+    EXPECT_EQ(status[0][0].toString(), "Passed over 1 file that is not a video file.");
+}
+
+TEST_F(QueueTest, ClearAllEndsTheWalkOfADroppedFolder)
+{
+    QTemporaryDir dir;
+    for (int i = 0; i < 3 * FolderWalk::SliceEntries; ++i)
+        TestFiles::store(dir.filePath(QStringLiteral("clip %1.avi").arg(i, 4, 10, QChar('0'))), "");
+    drop({dir.path()});
+    EXPECT_TRUE(m_queue.isAdding()) << "the walk is to leave the event loop its turns";
+    m_queue.clearAll();
+    EXPECT_FALSE(m_queue.isAdding());
+    QTest::qWait(100);
+    waitIdle();
+    EXPECT_EQ(m_list.count(), 0);
+}
+
+TEST_F(QueueTest, RowsMoveByTheMenuAndItsKeysAndStaySelected)
+{
+    for (const char *name : {"/v/a.avi", "/v/b.avi", "/v/c.avi"})
+        m_list.addItem(name);
+    const quint64 idOfC = m_list.id(2);
+    m_queue.selectRow(2);
+    QTest::keyClick(&m_view, Qt::Key_Up, Qt::ControlModifier);
+    m_view.moveUpAction()->trigger();
+    m_view.moveUpAction()->trigger(); // at the top already
+    EXPECT_EQ(fileNames(), QStringList({"/v/c.avi", "/v/a.avi", "/v/b.avi"}));
+    EXPECT_EQ(m_list.id(0), idOfC);
+    QTest::keyClick(&m_view, Qt::Key_Down, Qt::ControlModifier);
+    m_view.moveDownAction()->trigger();
+    m_view.moveDownAction()->trigger(); // at the bottom already
+    EXPECT_EQ(fileNames(), QStringList({"/v/a.avi", "/v/b.avi", "/v/c.avi"}));
+    EXPECT_EQ(m_queue.selectedRow(), 2);
+}
+
+TEST_F(QueueTest, ConvertedRowsGoAndTheirFolderOpens)
+{
+    for (const char *name : {"/v/a.avi", "/v/b.avi", "/v/c.avi", "/v/d.avi"})
+        m_list.addItem(name);
+    const QStringList statuses = {"OK", "Fail", "OK", "Cancel"};
+    for (int row = 0; row < statuses.size(); ++row)
+        m_list.setText(row, ConversionList::Status, statuses[row]);
+    m_list.setOutputPath(2, "/out/my videos/c.mp4");
+    QAction *open = m_view.openOutputFolderAction();
+    m_queue.selectRow(1);
+    EXPECT_FALSE(open->isEnabled());
+    m_queue.selectRow(2);
+    EXPECT_TRUE(open->isEnabled());
+    open->trigger();
+    const auto opened = FakeDesktop::current().callsOf("openFolder");
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0].text, "/out/my videos");
+
+    m_view.removeConvertedAction()->trigger();
+    EXPECT_EQ(fileNames(), QStringList({"/v/b.avi", "/v/d.avi"}));
 }

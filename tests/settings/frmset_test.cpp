@@ -43,6 +43,8 @@ TEST_F(FrmsetTest, FirstOpeningShowsDefaultsAndOkStoresThem)
     EXPECT_TRUE(child<QRadioButton>(dialog, "Option1")->isChecked());
     EXPECT_EQ(child<QRadioButton>(dialog, "Option1")->text(), "Add \"New\" after filename");
     EXPECT_FALSE(child<QCheckBox>(dialog, "Check1")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>(dialog, "Check2")->isChecked());
+    EXPECT_EQ(child<QCheckBox>(dialog, "Check2")->text(), "Restore the unconverted files at start");
     EXPECT_EQ(child<QLineEdit>(dialog, "Text1")->text(), "");
     press(dialog, "Command1");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -50,6 +52,7 @@ TEST_F(FrmsetTest, FirstOpeningShowsDefaultsAndOkStoresThem)
     EXPECT_EQ(stored("existedfile"), "0");
     EXPECT_EQ(stored("autoshut"), "0");
     EXPECT_EQ(stored("thread"), "0");
+    EXPECT_EQ(stored("restorequeue"), "1");
 }
 
 TEST_F(FrmsetTest, ThreadTextRules)
@@ -89,10 +92,14 @@ TEST_F(FrmsetTest, StoredValuesAreShownAndOkWritesWhatTheUserChose)
     child<QLineEdit>(dialog, "Text2")->setText("   /srv/my videos  ");
     child<QRadioButton>(dialog, "Option1")->setChecked(true);
     child<QCheckBox>(dialog, "Check1")->setChecked(false);
+    child<QCheckBox>(dialog, "Check2")->setChecked(false);
     press(dialog, "Command1");
     EXPECT_EQ(stored("outputfolder"), "/srv/my videos");
     EXPECT_EQ(stored("existedfile"), "0");
     EXPECT_EQ(stored("autoshut"), "0");
+    EXPECT_EQ(stored("restorequeue"), "0");
+    Frmset reopened;
+    EXPECT_FALSE(child<QCheckBox>(reopened, "Check2")->isChecked());
 }
 
 TEST_F(FrmsetTest, CancelLeavesTheFileByteForByte)
