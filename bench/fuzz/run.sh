@@ -31,6 +31,7 @@ build="$here/build-fuzz"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLEVAR_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
+built=$SECONDS
 
 mapfile -t targets < <(grep '^[a-z]' "$here/bench/fuzz/targets.txt")
 if [ -n "${ONLY:-}" ]; then IFS=, read -r -a targets <<<"$ONLY"; fi
@@ -61,4 +62,5 @@ for target in "${targets[@]}"; do
         grep -m3 -E 'ERROR:|runtime error|property broken|SUMMARY' "$log" | sed 's/^/  /' || true
     fi
 done
+echo "fuzzing took $((SECONDS - built)) s after a build of ${built} s"
 exit $failed
