@@ -4,6 +4,7 @@
 #include "fuzzinput.h"
 
 #include "settings/inifile.h"
+#include "settings/windowplace.h"
 
 namespace {
 // Names as the program passes them: one line, no brackets or "=", no blanks around.
@@ -81,6 +82,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_EXPECT(changed <= 1);
     } else {
         FUZZ_EXPECT(isSubsequence(before, after));
+    }
+    // A value with a line break is never written: it would make lines of its own.
+    const QString raw = QString::fromUtf8(parts[3]);
+    if (raw.contains(QLatin1Char('\n')) || raw.contains(QLatin1Char('\r')))
+        FUZZ_EXPECT(IniFile::writeTo(old, section, key, raw) == old);
+
+    // The window's place, as the file keeps it, on two screens side by side.
+    if (const auto place = WindowPlace::fromText(raw)) {
+        const QRect fitted = place->fittedTo({QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)});
+        FUZZ_EXPECT(fitted.width() > 0 && fitted.height() > 0);
     }
     return 0;
 }

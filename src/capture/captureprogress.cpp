@@ -3,6 +3,8 @@
 
 #include <QRegularExpression>
 
+#include <limits>
+
 namespace {
 qint64 number(QStringView value)
 {
@@ -28,7 +30,10 @@ bool CaptureProgress::take(const QString &line)
     } else if (key == u"dup_frames") {
         m_repeated = number(value);
     } else if (key == u"progress") {
-        m_pending.framesDropped = m_dropped + m_repeated;
+        // Counts the encoder reports may be any number; their sum must not overflow.
+        m_pending.framesDropped = m_dropped > std::numeric_limits<qint64>::max() - m_repeated
+                                      ? std::numeric_limits<qint64>::max()
+                                      : m_dropped + m_repeated;
         m_statistics = m_pending;
         m_ended = value.trimmed() == u"end";
         return true;

@@ -90,6 +90,10 @@ QString IniFile::readFrom(const QByteArray &contents, const QString &section, co
 QByteArray IniFile::writeTo(const QByteArray &contents, const QString &section, const QString &key,
                             const QString &value)
 {
+    // A line break would end the line early and write what follows as lines of their own
+    // (a folder named "a\n[Settings]\nprofile=9" would set the profile): not written.
+    if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
+        return contents;
     const QByteArray eol = lineEndOf(contents);
     const QByteArray entry = key.toUtf8() + '=' + value.left(WriteLimit).toUtf8();
     const QList<Line> lines = splitLines(contents);
@@ -139,6 +143,8 @@ QString IniFile::read(const QString &path, const QString &section, const QString
 bool IniFile::write(const QString &path, const QString &section, const QString &key,
                     const QString &value)
 {
+    if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
+        return false;
     QByteArray contents;
     QFile old(path);
     if (old.exists()) {

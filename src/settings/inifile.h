@@ -21,7 +21,8 @@ public:
     // missing.
     static QString read(const QString &path, const QString &section, const QString &key);
     // Creates the file and the section when they do not exist; false when the file could
-    // not be written (the old file then stays as it was).
+    // not be written (the old file then stays as it was) or the value holds a line break,
+    // which no line of the file can keep.
     static bool write(const QString &path, const QString &section, const QString &key,
                       const QString &value);
 

@@ -2,6 +2,7 @@
 #include "settings/windowplace.h"
 
 #include <QStringList>
+#include <QWidget>
 
 QString WindowPlace::toText() const
 {
@@ -27,8 +28,12 @@ std::optional<WindowPlace> WindowPlace::fromText(const QString &text)
         if (!ok)
             return std::nullopt;
     }
-    if (numbers[2] <= 0 || numbers[3] <= 0)
-        return std::nullopt;
+    // No window is larger than Qt's largest widget, nor placed further out; beyond that
+    // the rectangle's corners would not fit in an integer.
+    for (int i = 0; i < 4; ++i) {
+        if (numbers[i] < (i < 2 ? -QWIDGETSIZE_MAX : 1) || numbers[i] > QWIDGETSIZE_MAX)
+            return std::nullopt;
+    }
     if (parts.size() == 5 && parts[4].trimmed() != QLatin1String("max"))
         return std::nullopt;
     return WindowPlace{QRect(numbers[0], numbers[1], numbers[2], numbers[3]), parts.size() == 5};

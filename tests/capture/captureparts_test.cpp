@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 TEST(CaptureStatistics, LabelTextRoundsHundredthsHalfToEven)
 {
     EXPECT_EQ((CaptureStatistics{125, 2, 5040}.text()), "125 frames (2 dropped) - 5.04 sec.");
@@ -42,6 +44,11 @@ TEST(CaptureProgress, OnlyWholeBlocksCountAndRepeatsAreDrops)
     EXPECT_EQ(progress.statistics().framesRecorded, 51);
     EXPECT_EQ(progress.statistics().timeMs, 0);
     EXPECT_TRUE(progress.ended());
+
+    progress.take("drop_frames=9223372036854775807");
+    progress.take("dup_frames=9223372036854775807");
+    progress.take("progress=continue");
+    EXPECT_EQ(progress.statistics().framesDropped, std::numeric_limits<qint64>::max());
 
     EXPECT_TRUE(CaptureProgress::isProgressLine("bitrate=N/A"));
     EXPECT_FALSE(

@@ -70,6 +70,12 @@ TEST(IniFile, UnknownLinesKeysAndSectionsSurviveAWrite)
                          "colour=blue\r\nthread=2\r\n\r\n[window]\r\nleft=10\r\n"));
     WriteIni(path, "window", "top", "5");
     EXPECT_TRUE(contentsOf(path).endsWith("left=10\r\ntop=5\r\n"));
+
+    // A value with a line break (a folder may be named so) would write lines of its own.
+    const QByteArray kept = contentsOf(path);
+    EXPECT_FALSE(IniFile::write(path, "set", "outputfolder", "/tmp/a\n[set]\nprofile=99"));
+    EXPECT_FALSE(IniFile::write(path, "set", "outputfolder", "/tmp/b\rc"));
+    EXPECT_EQ(contentsOf(path), kept);
 }
 
 TEST(IniFile, ContentThatIsNotTextIsReadAndKeptWithoutACrash)

@@ -13,7 +13,8 @@ TEST(WindowPlace, TextRoundTripAndTextsThatAreNoPlace)
     EXPECT_TRUE(back->maximized);
     EXPECT_FALSE(WindowPlace::fromText("10, 20, 300, 200")->maximized);
     for (const char *wrong : {"", "10,20,300", "10,20,300,0", "a,20,300,200", "10,20,300,200,big",
-                              "10,20,300,200,max,1"})
+                              "10,20,300,200,max,1", "2147483000,0,2000,100", "0,0,16777216,100",
+                              "-16777216,0,300,200"})
         EXPECT_FALSE(WindowPlace::fromText(wrong).has_value()) << wrong;
 }
 
