@@ -16,9 +16,9 @@ import sys
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-spec = importlib.util.spec_from_file_location("shots", os.path.join(HERE, "screenshot-run.py"))
-shots = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(shots)
+screenshot_run = importlib.util.spec_from_file_location("shots", os.path.join(HERE, "screenshot-run.py"))
+shots = importlib.util.module_from_spec(screenshot_run)
+screenshot_run.loader.exec_module(shots)
 
 
 def holiday_folder(work):
